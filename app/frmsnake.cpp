@@ -1,0 +1,137 @@
+#include "app/frmsnake.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "playfield/fieldpainter.h"
+
+namespace snake {
+
+frmSnake::frmSnake(RandomSource& random, QWidget* parent)
+    : QWidget(parent), game_(field_, *this, random), cmdStart(tr("Start!"), this) {
+    setObjectName(QStringLiteral("frmSnake"));
+    setWindowTitle(QStringLiteral("Velmor's Snake"));
+    setFixedSize(kClientSize, kClientSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the field covers every pixel
+    setFocusPolicy(Qt::StrongFocus);
+
+    cmdStart.setObjectName(QStringLiteral("cmdStart"));
+    cmdStart.setGeometry(kStartButtonRect);
+    cmdStart.setAutoDefault(true);  // Enter presses it while it has focus, as Space does
+    cmdStart.installEventFilter(this);
+    connect(&cmdStart, &QPushButton::clicked, this, &frmSnake::cmdStart_Click);
+
+    tmrMain.setObjectName(QStringLiteral("tmrMain"));
+    tmrMain.setTimerType(Qt::PreciseTimer);
+    connect(&tmrMain, &QTimer::timeout, this, &frmSnake::tmrMain_Timer);
+
+    field_.SetObserver(this);
+    game_.Form_Load();
+}
+
+frmSnake::~frmSnake() { field_.SetObserver(nullptr); }
+
+void frmSnake::cmdStart_Click() { game_.cmdStart_Click(); }
+
+void frmSnake::tmrMain_Timer() { game_.tmrMain_Timer(); }
+
+std::int16_t frmSnake::VirtualKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            return 0;
+    }
+}
+
+bool frmSnake::Form_KeyDown(const QKeyEvent& event) {
+    const std::int16_t code = VirtualKeyCode(event.key());
+    if (code == 0) {
+        return false;
+    }
+    game_.Form_KeyDown(code, 0);
+    return true;
+}
+
+void frmSnake::keyPressEvent(QKeyEvent* event) {
+    if (!Form_KeyDown(*event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool frmSnake::eventFilter(QObject* watched, QEvent* event) {
+    // A focused push button would take the arrows to move focus; they steer the snake.
+    if (watched == &cmdStart && event->type() == QEvent::KeyPress &&
+        Form_KeyDown(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSnake::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program at any moment, also while the message waits.
+    tmrMain.stop();
+    if (message_ != nullptr) {
+        message_->done(QMessageBox::Ok);
+    }
+    event->accept();
+}
+
+void frmSnake::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const QRect& area : event->region()) {
+        PaintField(painter, field_, area);
+    }
+}
+
+void frmSnake::CellChanged(CellIndex index) { update(CellRect(index)); }
+
+void frmSnake::FieldChanged() { update(); }
+
+void frmSnake::SetStartVisible(bool visible) {
+    cmdStart.setVisible(visible);
+    // Keys go where the player expects: to the button between games, to the field in play.
+    // A hidden button must not keep the focus.
+    if (visible) {
+        cmdStart.setFocus();
+    } else {
+        setFocus();
+    }
+}
+
+void frmSnake::SetTimerInterval(int milliseconds) {
+    if (milliseconds == 0) {
+        tmrMain.stop();
+    } else {
+        tmrMain.start(milliseconds);
+    }
+}
+
+void frmSnake::ShowMessage(const std::string& text) {
+    // Not application-modal: that would keep the window from closing while the box is up.
+    // Nothing else is live meanwhile: the tick is stopped and the button hidden.
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                    this);
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop loop;
+    connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+    message_ = &box;
+    box.show();
+    box.activateWindow();
+    if (box.isVisible()) {
+        loop.exec();
+    }
+    message_ = nullptr;
+}
+
+}  // namespace snake

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs that are not installed yet; quiet when all are.
+# Usage: scripts/install-deps.sh [build] [test] [bench] [package]   (default: build)
+set -euo pipefail
+
+declare -A groups=(
+    [build]="g++ cmake ninja-build qt6-base-dev libgl-dev"
+    [test]="xvfb xauth openbox xdotool libx11-dev libxtst-dev clang-format"
+    [bench]="libbenchmark-dev"
+    [package]="desktop-file-utils appstream dpkg-dev file"
+)
+
+wanted=()
+for group in "${@:-build}"; do
+    if [[ -z "${groups[$group]+set}" ]]; then
+        echo "install-deps: unknown group '$group' (build, test, bench, package)" >&2
+        exit 2
+    fi
+    read -r -a names <<<"${groups[$group]}"
+    wanted+=("${names[@]}")
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
