@@ -33,11 +33,17 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     game_.Form_Load();
 }
 
-frmSnake::~frmSnake() { field_.SetObserver(nullptr); }
+frmSnake::~frmSnake() {
+    field_.SetObserver(nullptr);
+}
 
-void frmSnake::cmdStart_Click() { game_.cmdStart_Click(); }
+void frmSnake::cmdStart_Click() {
+    game_.cmdStart_Click();
+}
 
-void frmSnake::tmrMain_Timer() { game_.tmrMain_Timer(); }
+void frmSnake::tmrMain_Timer() {
+    game_.tmrMain_Timer();
+}
 
 std::int16_t frmSnake::VirtualKeyCode(int qtKey) {
     switch (qtKey) {
@@ -94,9 +100,13 @@ void frmSnake::paintEvent(QPaintEvent* event) {
     }
 }
 
-void frmSnake::CellChanged(CellIndex index) { update(CellRect(index)); }
+void frmSnake::CellChanged(CellIndex index) {
+    update(CellRect(index));
+}
 
-void frmSnake::FieldChanged() { update(); }
+void frmSnake::FieldChanged() {
+    update();
+}
 
 void frmSnake::SetStartVisible(bool visible) {
     cmdStart.setVisible(visible);
@@ -132,6 +142,9 @@ void frmSnake::ShowMessage(const std::string& text) {
         loop.exec();
     }
     message_ = nullptr;
+    if (isVisible()) {
+        activateWindow();  // the keyboard comes back to the game
+    }
 }
 
 }  // namespace snake

@@ -17,7 +17,7 @@ namespace snake {
 class frmSnake final : public QWidget, private PlayfieldObserver, private GameControls {
     Q_OBJECT
 
-public:
+  public:
     // `random` must outlive the window.
     explicit frmSnake(RandomSource& random, QWidget* parent = nullptr);
     ~frmSnake() override;
@@ -30,13 +30,13 @@ public:
     // The virtual key code of a Qt key: the arrows map to 37..40, anything else to 0.
     static std::int16_t VirtualKeyCode(int qtKey);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void cmdStart_Click();
     void tmrMain_Timer();
     bool Form_KeyDown(const QKeyEvent& event);

@@ -10,8 +10,10 @@ void PaintField(QPainter& painter, const Playfield& field, const QRect& area) {
     // covers them; then only the 7 x 7 inside of each cell in the area is coloured.
     painter.fillRect(area, Qt::black);
 
-    const int firstColumn = std::clamp((area.left() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
-    const int lastColumn = std::clamp((area.right() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
+    const int firstColumn =
+        std::clamp((area.left() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
+    const int lastColumn =
+        std::clamp((area.right() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
     const int firstRow = std::clamp((area.top() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
     const int lastRow = std::clamp((area.bottom() - kGridOrigin - 1) / kCellPitch, 0, kColumns - 1);
 

@@ -11,7 +11,9 @@ void FillResetPattern(std::array<CellColor, kCellCount>& cells) {
 }
 }  // namespace
 
-Playfield::Playfield() { FillResetPattern(cells_); }
+Playfield::Playfield() {
+    FillResetPattern(cells_);
+}
 
 void Playfield::SetCellColor(CellIndex index, CellColor color) {
     if (!IsOnField(index)) {

@@ -27,12 +27,18 @@ inline constexpr CellIndex kStepRight = 1;
 inline constexpr CellIndex kStepUp = -kColumns;
 inline constexpr CellIndex kStepDown = kColumns;
 
-constexpr int RowOf(int index) { return index / kColumns; }
-constexpr int ColumnOf(int index) { return index % kColumns; }
+constexpr int RowOf(int index) {
+    return index / kColumns;
+}
+constexpr int ColumnOf(int index) {
+    return index % kColumns;
+}
 constexpr CellIndex IndexOf(int row, int column) {
     return static_cast<CellIndex>(row * kColumns + column);
 }
-constexpr bool IsOnField(int index) { return index >= 0 && index < kCellCount; }
+constexpr bool IsOnField(int index) {
+    return index >= 0 && index < kCellCount;
+}
 
 // The red ring: the top and bottom rows and the left and right columns.
 constexpr bool IsBorderCell(int index) {
@@ -42,18 +48,20 @@ constexpr bool IsBorderCell(int index) {
 }
 
 // The colour every cell has after ResetGrid, and when the window opens.
-constexpr CellColor ResetColorOf(int index) { return IsBorderCell(index) ? kRed : kWhite; }
+constexpr CellColor ResetColorOf(int index) {
+    return IsBorderCell(index) ? kRed : kWhite;
+}
 
 // Told about every change of a cell's colour, so a view can repaint just that cell.
 class PlayfieldObserver {
-public:
+  public:
     virtual ~PlayfieldObserver() = default;
     virtual void CellChanged(CellIndex index) = 0;
     virtual void FieldChanged() = 0;  // many cells at once: repaint the whole field
 };
 
 class Playfield {
-public:
+  public:
     Playfield();  // the cells already show the reset pattern
 
     // Out-of-field indexes are ignored on write and read as wall.
@@ -65,7 +73,7 @@ public:
 
     void SetObserver(PlayfieldObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     std::array<CellColor, kCellCount> cells_{};
     PlayfieldObserver* observer_ = nullptr;
 };

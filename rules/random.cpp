@@ -17,7 +17,9 @@ std::int16_t RandomDraw(RandomSource& source, std::int16_t n) {
     return static_cast<std::int16_t>(std::clamp(draw, 1.0, static_cast<double>(n)));
 }
 
-float ClockRandom::NextSingle() { return unit_(engine_); }
+float ClockRandom::NextSingle() {
+    return unit_(engine_);
+}
 
 void ClockRandom::Randomize() {
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();

@@ -8,7 +8,7 @@
 namespace snake {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float NextSingle() = 0;  // uniform in [0, 1)
     virtual void Randomize() {}      // reseed from the clock, where that means anything
@@ -19,11 +19,11 @@ public:
 std::int16_t RandomDraw(RandomSource& source, std::int16_t n);
 
 class ClockRandom final : public RandomSource {
-public:
+  public:
     float NextSingle() override;
     void Randomize() override;
 
-private:
+  private:
     std::mt19937 engine_;
     std::uniform_real_distribution<float> unit_{0.0F, 1.0F};
 };

@@ -24,7 +24,9 @@ std::int16_t& SnakeGame::PrevBody(int piece) {
     return intPrevBody[static_cast<std::size_t>(piece)];
 }
 
-void SnakeGame::Form_Load() { random_.Randomize(); }
+void SnakeGame::Form_Load() {
+    random_.Randomize();
+}
 
 void SnakeGame::cmdStart_Click() {
     NewGame();

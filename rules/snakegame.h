@@ -28,15 +28,15 @@ inline constexpr int kTickMilliseconds = 100;
 
 // What the game needs of the window around it.
 class GameControls {
-public:
+  public:
     virtual ~GameControls() = default;
-    virtual void SetStartVisible(bool visible) = 0;    // the "Start!" button
-    virtual void SetTimerInterval(int milliseconds) = 0;  // the tick; 0 stops it
+    virtual void SetStartVisible(bool visible) = 0;         // the "Start!" button
+    virtual void SetTimerInterval(int milliseconds) = 0;    // the tick; 0 stops it
     virtual void ShowMessage(const std::string& text) = 0;  // returns once it is dismissed
 };
 
 class SnakeGame {
-public:
+  public:
     SnakeGame(Playfield& field, GameControls& controls, RandomSource& random);
 
     // Handlers, one per event of the window.
@@ -67,11 +67,11 @@ public:
     Flag blnRight = kFalse;
     Flag blnUp = kFalse;
     Flag blnDown = kFalse;
-    std::int16_t intFood = 0;                                // cell of the food
-    std::array<std::int16_t, kCellCount> intBody{};          // pieces as of the last move, head first
-    std::array<std::int16_t, kCellCount> intPrevBody{};      // copy taken at the end of every move
+    std::int16_t intFood = 0;                            // cell of the food
+    std::array<std::int16_t, kCellCount> intBody{};      // pieces as of the last move, head first
+    std::array<std::int16_t, kCellCount> intPrevBody{};  // copy taken at the end of every move
 
-private:
+  private:
     void SetHeading(Flag& heading);
     std::int16_t& Body(int piece);
     std::int16_t& PrevBody(int piece);
