@@ -5,8 +5,8 @@ set -euo pipefail
 
 declare -A groups=(
     [build]="g++ cmake ninja-build qt6-base-dev libgl-dev"
-    [test]="xvfb xauth openbox xdotool libx11-dev libxtst-dev clang-format"
-    [bench]="libbenchmark-dev"
+    [test]="xvfb xauth x11-utils xdotool openbox libx11-dev libxtst-dev clang-format"
+    [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file"
 )
 

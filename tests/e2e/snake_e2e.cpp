@@ -1,0 +1,377 @@
+// End-to-end runs of the real game in a real X server, driven as a player would:
+// XTest keys and clicks in, the window's pixels read back from the server.
+//
+// usage: snake_e2e <game binary> <scenario>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "xsession.h"
+
+using namespace snake::e2e;
+
+namespace {
+
+constexpr int kColumns = 45;
+constexpr int kStartX = 188;  // the middle of "Start!"
+constexpr int kStartY = 184;
+
+int passed = 0;
+int failed = 0;
+
+bool Check(bool ok, const std::string& what) {
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    std::fflush(stdout);
+    (ok ? passed : failed) += 1;
+    return ok;
+}
+
+bool IsRing(int index) {
+    const int row = index / kColumns;
+    const int column = index % kColumns;
+    return row == 0 || row == kColumns - 1 || column == 0 || column == kColumns - 1;
+}
+
+// One tick's change of the snake: the cell the head entered, and its step.
+struct Move {
+    int head = -1;
+    int step = 0;
+};
+
+// Waits for the next change of the green cells and checks it is one step of the snake:
+// one new cell beside the old ones, at most one cell left.
+bool NextMove(XSession& x, std::set<int>& green, Move& move, std::chrono::milliseconds timeout) {
+    std::set<int> now;
+    const bool changed = x.WaitFor(
+        [&] {
+            const auto cells = x.Shoot().Cells('o');
+            now = std::set<int>(cells.begin(), cells.end());
+            return now != green && !now.empty();
+        },
+        timeout);
+    if (!changed) {
+        return false;
+    }
+    std::vector<int> added;
+    std::vector<int> removed;
+    for (const int cell : now) {
+        if (green.count(cell) == 0) {
+            added.push_back(cell);
+        }
+    }
+    for (const int cell : green) {
+        if (now.count(cell) == 0) {
+            removed.push_back(cell);
+        }
+    }
+    green = now;
+    if (added.size() != 1 || removed.size() > 1) {
+        return false;
+    }
+    move.head = added.front();
+    for (const int step : {-1, 1, -kColumns, kColumns}) {
+        if (green.count(move.head - step) != 0 && (move.step == 0 || move.step == step)) {
+            move.step = step;
+            return true;
+        }
+    }
+    // A snake beside its own body: any neighbour will do.
+    for (const int step : {-1, 1, -kColumns, kColumns}) {
+        if (green.count(move.head - step) != 0) {
+            move.step = step;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Waits for a new game's snake: eight green cells in a line.
+bool SnakeShown(XSession& x, std::set<int>& green) {
+    const bool shown = x.WaitFor([&] { return x.Shoot().Count('o') == 8; }, 5s);
+    const auto cells = x.Shoot().Cells('o');
+    green = std::set<int>(cells.begin(), cells.end());
+    if (!shown || green.size() != 8) {
+        return false;
+    }
+    const int first = *green.begin();
+    const int last = *green.rbegin();
+    return last - first == 7 || last - first == 7 * kColumns;
+}
+
+bool MessageShown(XSession& x, std::chrono::milliseconds timeout) {
+    return x.WaitFor([&] { return !x.OtherWindows().empty(); }, timeout);
+}
+
+bool IdleShown(XSession& x, std::chrono::milliseconds timeout) {
+    return x.WaitFor([&] { return x.Shoot().IsIdle() && x.StartButtonShown(); }, timeout);
+}
+
+const char* KeyFor(int step) {
+    switch (step) {
+        case -1:
+            return "Left";
+        case 1:
+            return "Right";
+        case -kColumns:
+            return "Up";
+        default:
+            return "Down";
+    }
+}
+
+// Whatever state the game is in, brings it to a running game whose snake moves.
+bool PlayOn(XSession& x) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!x.OtherWindows().empty()) {
+            x.Activate(x.OtherWindows().front());
+            std::this_thread::sleep_for(100ms);
+            x.Key("Return");
+        }
+        if (IdleShown(x, 3s)) {
+            x.Click(x.main(), kStartX, kStartY);
+        }
+        std::set<int> green;
+        Move move;
+        if (x.WaitFor([&] { return x.Shoot().Count('o') >= 7; }, 3s)) {
+            const auto cells = x.Shoot().Cells('o');
+            green = std::set<int>(cells.begin(), cells.end());
+            if (NextMove(x, green, move, 3s)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool ClosesCleanly(XSession& x, const std::string& when) {
+    x.Close(x.main());
+    const int status = x.WaitExit(10s);
+    return Check(status == 0, "closed " + when + ": the game exits with status 0 (got " +
+                                  std::to_string(status) + ")");
+}
+
+// ------------------------------------------------------------------------------ scenarios
+
+// A whole session of a player: look, start, watch, steer, hit the wall, read, play again.
+void Play(XSession& x) {
+    Check(x.Title(x.main()) == "Velmor's Snake", "the window is titled \"Velmor's Snake\"");
+    int width = 0;
+    int height = 0;
+    const bool sized = x.Size(x.main(), width, height);
+    Check(sized && width == 377 && height == 377, "the client area is 377 x 377 (" +
+                                                      std::to_string(width) + " x " +
+                                                      std::to_string(height) + ")");
+    Check(IdleShown(x, 5s), "the field shows its red ring, white inside, and \"Start!\"");
+    Check(x.Pixel(4, 4) == 0 && x.Pixel(372, 200) == 0 && x.Pixel(200, 372) == 0,
+          "the frame is black");
+    Check(x.Pixel(16, 100) == 0 && x.Pixel(100, 16) == 0, "the grid lines are black");
+
+    x.Click(x.main(), kStartX, kStartY);
+    std::set<int> green;
+    Check(SnakeShown(x, green), "\"Start!\" lays a snake of 8 pieces in a line");
+    Check(!x.StartButtonShown(), "\"Start!\" is hidden in play");
+    Check(x.Shoot().Count('*') <= 1 && x.Shoot().Count('#') == 176, "one food, the ring red");
+
+    Move move;
+    bool steps = true;
+    for (int i = 0; i < 3; ++i) {
+        steps = steps && NextMove(x, green, move, 2s);
+    }
+    Check(steps, "the snake moves one cell a tick");
+
+    // Turn a quarter and run into the wall.
+    const int turn = (move.step == 1 || move.step == -1) ? -kColumns : -1;
+    x.Key(KeyFor(turn));
+    Move turned;
+    Check(NextMove(x, green, turned, 2s) && turned.step == turn,
+          std::string("the ") + KeyFor(turn) + " arrow turns it");
+
+    Check(MessageShown(x, 10s), "hitting the wall brings up the message");
+    const FieldShot dead = x.Shoot();
+    int onRing = 0;
+    for (const int cell : dead.Cells('o')) {
+        onRing += IsRing(cell) ? 1 : 0;
+    }
+    Check(onRing == 1, "the head stands on the ring");
+    x.Key("Left");
+    std::this_thread::sleep_for(500ms);
+    Check(x.Shoot().cells == dead.cells && x.OtherWindows().size() == 1,
+          "nothing moves while the message is shown, and there is one message");
+
+    x.Key("Return");
+    Check(IdleShown(x, 5s), "Enter dismisses it: the field is empty again, \"Start!\" is back");
+    Check(x.OtherWindows().empty(), "the message is gone");
+
+    x.Key("space");
+    Check(SnakeShown(x, green), "Space on the focused \"Start!\" begins the next game");
+    Check(NextMove(x, green, move, 2s), "and the new snake moves");
+    ClosesCleanly(x, "in a game");
+}
+
+// A game nobody touches runs into the wall within 45 ticks.
+void LeftAlone(XSession& x) {
+    Check(IdleShown(x, 5s), "the field is shown");
+    x.Click(x.main(), kStartX, kStartY);
+    std::set<int> green;
+    Check(SnakeShown(x, green), "a snake of 8 appears");
+    int moves = 0;
+    Move move;
+    while (x.OtherWindows().empty() && moves < 60 && NextMove(x, green, move, 2s)) {
+        ++moves;
+    }
+    Check(MessageShown(x, 2s), "the game ends by itself");
+    Check(moves <= 44, "within 45 ticks (" + std::to_string(moves) + " moves seen)");
+    Check(x.Shoot().Count('o') == 8, "the snake that hit the wall was 8 pieces long");
+    x.Key("Escape");
+    Check(IdleShown(x, 5s), "Escape dismisses the message");
+    ClosesCleanly(x, "between games");
+}
+
+// Hundreds of random keys a second, in a game, between games and over the message.
+void KeyStorm(XSession& x) {
+    const char* keys[] = {"Left", "Right", "Up",     "Down", "Left",   "Right", "Up", "Down",
+                          "a",    "z",     "Escape", "Tab",  "Return", "space", "F1", "Home"};
+    std::mt19937 random(1234);
+    auto storm = [&](std::chrono::milliseconds length) {
+        const auto end = Clock::now() + length;
+        int sent = 0;
+        while (Clock::now() < end) {
+            x.Key(keys[random() % std::size(keys)]);
+            ++sent;
+            std::this_thread::sleep_for(3ms);
+        }
+        return sent;
+    };
+    Check(IdleShown(x, 5s), "the field is shown");
+    int sent = storm(3s);
+    Check(x.Running(), "alive after " + std::to_string(sent) + " keys between games and in play");
+    Check(PlayOn(x), "and playable");
+
+    // Into the wall, then a storm over the message.
+    if (MessageShown(x, 15s)) {
+        sent = storm(2s);
+        Check(x.Running(), "alive after " + std::to_string(sent) + " keys over the message");
+    }
+    sent = storm(2s);
+    Check(x.Running(), "alive after " + std::to_string(sent) + " more keys");
+    Check(PlayOn(x), "and playable after the storm");
+    const FieldShot shot = x.Shoot();
+    Check(shot.Count('#') >= 175 && shot.Count('?') <= 40, "the field is whole");
+    ClosesCleanly(x, "after the storm");
+}
+
+// Clicks anywhere in a game; clicks and Space on "Start!" again and again.
+void Clicks(XSession& x) {
+    Check(IdleShown(x, 5s), "the field is shown");
+    for (int i = 0; i < 5; ++i) {
+        x.Click(x.main(), kStartX, kStartY);
+    }
+    std::set<int> green;
+    Check(SnakeShown(x, green), "five quick clicks on \"Start!\" start one game");
+    std::mt19937 random(99);
+    for (int i = 0; i < 200; ++i) {
+        x.Click(x.main(), static_cast<int>(random() % 377), static_cast<int>(random() % 377));
+    }
+    for (int i = 0; i < 20; ++i) {
+        x.Key("space");
+        x.Click(x.main(), kStartX, kStartY);
+    }
+    Check(x.Running(), "alive after 200 clicks over the field and 20 on the hidden button");
+    const int snake = x.Shoot().Count('o');
+    Check(!x.OtherWindows().empty() || (snake >= 7 && snake <= 9),
+          "still one snake of 8 (" + std::to_string(snake) + " green cells)");
+    Check(PlayOn(x), "and playable");
+    ClosesCleanly(x, "after the clicks");
+}
+
+// Minimised and restored, covered, and the focus taken away and given back, in a game.
+void Desktop(XSession& x) {
+    Check(IdleShown(x, 5s), "the field is shown");
+    x.Click(x.main(), kStartX, kStartY);
+    std::set<int> green;
+    Check(SnakeShown(x, green), "a game runs");
+    // Keep it alive: shuttle back and forth.
+    Move move;
+    NextMove(x, green, move, 2s);
+
+    x.Minimise(x.main());
+    std::this_thread::sleep_for(400ms);
+    x.Restore(x.main());
+    Check(x.WaitFor([&] { return x.Shoot().Count('#') >= 170; }, 3s), "restored after minimising");
+
+    // Another window over it, and the focus with that window.
+    Display* display = x.display();
+    const Window cover =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 600, 600, 0, 0, 0x808080);
+    XMapRaised(display, cover);
+    XFlush(display);
+    std::this_thread::sleep_for(200ms);
+    x.Activate(cover);
+    for (const char* key : {"Left", "Up", "Right", "Down", "Return", "space"}) {
+        x.Key(key);  // to the other window
+    }
+    std::this_thread::sleep_for(300ms);
+    XDestroyWindow(display, cover);
+    XFlush(display);
+    x.Activate(x.main());
+    Check(x.Running(), "alive after being covered and losing the focus");
+    Check(PlayOn(x), "playable again once it has the focus back");
+    Check(x.WaitFor([&] { return x.Shoot().Count('#') >= 175; }, 3s), "the ring is whole");
+    ClosesCleanly(x, "after the desktop's comings and goings");
+}
+
+void CloseWhileMessage(XSession& x) {
+    Check(IdleShown(x, 5s), "the field is shown");
+    x.Click(x.main(), kStartX, kStartY);
+    Check(MessageShown(x, 15s), "the game ends at the wall");
+    ClosesCleanly(x, "while the message is shown");
+}
+
+void CloseRightAfterStart(XSession& x) {
+    Check(IdleShown(x, 5s), "the field is shown");
+    x.Click(x.main(), kStartX, kStartY);
+    ClosesCleanly(x, "right after \"Start!\"");
+}
+
+void CloseAtOnce(XSession& x) {
+    ClosesCleanly(x, "as soon as it is shown");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::map<std::string, void (*)(XSession&)> scenarios = {
+        {"play", Play},
+        {"left-alone", LeftAlone},
+        {"key-storm", KeyStorm},
+        {"clicks", Clicks},
+        {"desktop", Desktop},
+        {"close-while-message", CloseWhileMessage},
+        {"close-after-start", CloseRightAfterStart},
+        {"close-at-once", CloseAtOnce},
+    };
+    if (argc != 3 || scenarios.count(argv[2]) == 0) {
+        std::fprintf(stderr, "usage: snake_e2e <game binary> <scenario>\nscenarios:");
+        for (const auto& [name, run] : scenarios) {
+            std::fprintf(stderr, " %s", name.c_str());
+        }
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
+    XSession x;
+    if (x.display() == nullptr) {
+        std::fprintf(stderr, "snake_e2e: no X display\n");
+        return 2;
+    }
+    if (Check(x.Launch(argv[1]), "the game's window appears")) {
+        x.Activate(x.main());
+        scenarios.at(argv[2])(x);
+    }
+    std::printf("%s: %d passed, %d failed\n", argv[2], passed, failed);
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,484 @@
+// The window as a player meets it: pixels from a grab, keys and clicks through the
+// window's own event path, the real timer and the real message box.
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <functional>
+
+#include "app/frmsnake.h"
+#include "playfield/fieldpainter.h"
+#include "support/gamefixture.h"
+
+using namespace snake;
+using namespace snake::testing;
+
+Q_DECLARE_METATYPE(Qt::Key)
+
+namespace {
+
+// The field's pixels from the window system's copy of the window, as the player sees it.
+QImage Grab(QWidget& window) {
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour a pixel of the client area should have for the field's state.
+QRgb ExpectedPixel(const Playfield& field, int x, int y) {
+    const int last = kGridOrigin + kCellPitch * kColumns;  // 368: the grid's last line
+    if (x <= kGridOrigin || y <= kGridOrigin || x >= last || y >= last) {
+        return qRgb(0, 0, 0);  // the frame, over the outer cells' outline
+    }
+    if ((x - kGridOrigin) % kCellPitch == 0 || (y - kGridOrigin) % kCellPitch == 0) {
+        return qRgb(0, 0, 0);  // a grid line
+    }
+    const int column = (x - kGridOrigin - 1) / kCellPitch;
+    const int row = (y - kGridOrigin - 1) / kCellPitch;
+    return ToQColor(field.GetCellColor(IndexOf(row, column))).rgb();
+}
+
+// The first pixel that differs from the field's state, outside `skip`; empty when none.
+QString PixelFault(const QImage& image, const Playfield& field, const QRect& skip) {
+    if (image.size() != QSize(kClientSize, kClientSize)) {
+        return QStringLiteral("image is %1 x %2").arg(image.width()).arg(image.height());
+    }
+    for (int y = 0; y < kClientSize; ++y) {
+        for (int x = 0; x < kClientSize; ++x) {
+            if (skip.contains(x, y)) {
+                continue;
+            }
+            const QRgb want = ExpectedPixel(field, x, y);
+            const QRgb got = image.pixel(x, y) | 0xFF000000U;
+            if (got != want) {
+                return QStringLiteral("pixel %1,%2 is #%3, expected #%4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(got & 0xFFFFFFU, 6, 16, QLatin1Char('0'))
+                    .arg(want & 0xFFFFFFU, 6, 16, QLatin1Char('0'));
+            }
+        }
+    }
+    return {};
+}
+
+QMessageBox* ShownMessage() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+int ShownMessages() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+// Runs `action` once the game-over message is up. The message waits in an event loop of
+// its own inside the tick, so the test acts from a timer rather than after a wait.
+void WhenMessageShown(QObject* context, std::function<void(QMessageBox*)> action) {
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
+        if (QMessageBox* box = ShownMessage(); box != nullptr) {
+            poll->stop();
+            poll->deleteLater();
+            action(box);
+        }
+    });
+    poll->start(5);
+}
+
+// Collects the regions the window paints.
+class PaintSpy final : public QObject {
+  public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// A window with its draws scripted, shown and active.
+struct WindowRig {
+    ScriptedRandom random;
+    frmSnake window{random};
+
+    bool Show() {
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    const SnakeGame& game() const { return window.game(); }
+    QWindow* handle() { return window.windowHandle(); }
+    void Script(int food, Flag SnakeGame::*heading, int head) {
+        random.PushCell(food);
+        random.PushHeading(heading);
+        random.PushCell(head);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(handle(), key, modifiers);
+    }
+    void ClickStart() {
+        QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, kStartButtonRect.center());
+    }
+};
+
+constexpr int kQuietFood = IndexOf(2, 2);
+
+}  // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void titleAndSize();
+    void fieldPixelsAtStart();
+    void fieldPixelsInPlay();
+    void startButtonStandsWhereItShould();
+    void arrowsReachGameWhateverHasFocus_data();
+    void arrowsReachGameWhateverHasFocus();
+    void otherKeysChangeNothing_data();
+    void otherKeysChangeNothing();
+    void startFromMouseAndKeyboard_data();
+    void startFromMouseAndKeyboard();
+    void tickTimer();
+    void tickRepaintsOnlyChangedCells();
+    void gameOverMessage_data();
+    void gameOverMessage();
+    void closeWhileMessageShown();
+    void closeMidGame();
+};
+
+void TestWindow::initTestCase() {
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmor's Snake"));
+}
+
+void TestWindow::titleAndSize() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Velmor's Snake"));
+    QCOMPARE(rig.window.size(), QSize(377, 377));
+    QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
+}
+
+void TestWindow::fieldPixelsAtStart() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    QVERIFY(IsResetPattern(rig.window.field()));
+    const QImage image = Grab(rig.window);
+    QCOMPARE(PixelFault(image, rig.window.field(), kStartButtonRect), QString());
+    // The corner cells, where a player sees them.
+    const struct {
+        int x;
+        int y;
+    } corners[] = {{12, 12}, {364, 12}, {12, 364}, {364, 364}};
+    for (const auto& corner : corners) {
+        QCOMPARE(QColor(image.pixel(corner.x, corner.y)), QColor(Qt::red));
+    }
+    QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(4, 200)), QColor(Qt::black));
+}
+
+void TestWindow::fieldPixelsInPlay() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(IndexOf(20, 30), &SnakeGame::blnRight, IndexOf(20, 12));
+    rig.ClickStart();
+    QTRY_COMPARE(rig.game().intHead, IndexOf(20, 15));
+    QCoreApplication::processEvents();
+    const QImage image = Grab(rig.window);
+    QCOMPARE(PixelFault(image, rig.window.field(), QRect()), QString());
+    QCOMPARE(QColor(image.pixel(CellRect(IndexOf(20, 15)).center())), QColor(Qt::green));
+    QCOMPARE(QColor(image.pixel(CellRect(IndexOf(20, 30)).center())), QColor(Qt::blue));
+}
+
+void TestWindow::startButtonStandsWhereItShould() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    QPushButton* start = rig.window.startButton();
+    QCOMPARE(start->text(), QStringLiteral("Start!"));
+    QCOMPARE(start->geometry(), QRect(144, 168, 89, 33));
+    QVERIFY(start->isVisible());
+
+    // The button covers the field exactly within its rectangle.
+    const QImage image = Grab(rig.window);
+    QRect differs;
+    for (int y = 0; y < kClientSize; ++y) {
+        for (int x = 0; x < kClientSize; ++x) {
+            if ((image.pixel(x, y) | 0xFF000000U) != ExpectedPixel(rig.window.field(), x, y)) {
+                differs |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    QVERIFY2(kStartButtonRect.contains(differs), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                .arg(differs.x())
+                                                                .arg(differs.y())
+                                                                .arg(differs.width())
+                                                                .arg(differs.height())));
+    QVERIFY(differs.width() > 80 && differs.height() > 25);
+}
+
+void TestWindow::arrowsReachGameWhateverHasFocus_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("flag");  // 0 left, 1 right, 2 up, 3 down
+    QTest::newRow("left") << Qt::Key_Left << Qt::KeyboardModifiers() << 0;
+    QTest::newRow("right") << Qt::Key_Right << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("up") << Qt::Key_Up << Qt::KeyboardModifiers() << 2;
+    QTest::newRow("down") << Qt::Key_Down << Qt::KeyboardModifiers() << 3;
+    QTest::newRow("shift+left") << Qt::Key_Left << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
+    QTest::newRow("ctrl+up") << Qt::Key_Up << Qt::KeyboardModifiers(Qt::ControlModifier) << 2;
+    QTest::newRow("keypad right") << Qt::Key_Right << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << 1;
+    QTest::newRow("alt+down") << Qt::Key_Down << Qt::KeyboardModifiers(Qt::AltModifier) << 3;
+}
+
+void TestWindow::arrowsReachGameWhateverHasFocus() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, flag);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    auto heading = [&rig] {
+        const SnakeGame& game = rig.game();
+        return game.blnLeft ? 0 : game.blnRight ? 1 : game.blnUp ? 2 : game.blnDown ? 3 : -1;
+    };
+    // A key that is not `key`, to tell a change from no change.
+    const Qt::Key other = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+
+    // Before the first game, with the button in the focus chain.
+    rig.Key(other);
+    rig.Key(key, modifiers);
+    QCOMPARE(heading(), flag);
+
+    // With the button focused, as after a Tab.
+    rig.window.startButton()->setFocus();
+    rig.Key(other);
+    rig.Key(key, modifiers);
+    QCOMPARE(heading(), flag);
+    QVERIFY(rig.window.startButton()->hasFocus());  // the arrows moved no focus
+
+    // In a game, after a click has hidden the button.
+    rig.Script(kQuietFood, &SnakeGame::blnDown, IndexOf(10, 22));
+    rig.ClickStart();
+    QVERIFY(!rig.window.startButton()->isVisible());
+    QVERIFY(QApplication::focusWidget() != rig.window.startButton());
+    rig.Key(other);
+    rig.Key(key, modifiers);
+    QCOMPARE(heading(), flag);
+
+    // Between games, after the message.
+    rig.random.PushDraw(4, 4);
+    WhenMessageShown(this, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    rig.Key(Qt::Key_Up);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.window.startButton()->isVisible(), 10000);
+    QTRY_COMPARE(QApplication::focusWidget(), rig.window.startButton());
+    rig.Key(other);
+    rig.Key(key, modifiers);
+    QCOMPARE(heading(), flag);
+}
+
+void TestWindow::otherKeysChangeNothing_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("inGame");
+    for (const bool inGame : {false, true}) {
+        const char* when = inGame ? "in a game" : "between games";
+        QTest::addRow("A, %s", when) << Qt::Key_A << inGame;
+        QTest::addRow("Escape, %s", when) << Qt::Key_Escape << inGame;
+        QTest::addRow("Tab, %s", when) << Qt::Key_Tab << inGame;
+        QTest::addRow("Home, %s", when) << Qt::Key_Home << inGame;
+        QTest::addRow("F1, %s", when) << Qt::Key_F1 << inGame;
+    }
+    QTest::newRow("Enter, in a game") << Qt::Key_Enter << true;
+    QTest::newRow("Return, in a game") << Qt::Key_Return << true;
+    QTest::newRow("Space, in a game") << Qt::Key_Space << true;
+}
+
+void TestWindow::otherKeysChangeNothing() {
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, inGame);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Key(Qt::Key_Up);
+    if (inGame) {
+        rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(36, 22));
+        rig.ClickStart();
+    }
+    const SnakeGame before = rig.game();
+    const std::size_t drawsLeft = rig.random.Left();
+    rig.Key(key);
+    rig.Key(key, Qt::ShiftModifier);
+    const SnakeGame& after = rig.game();
+    QCOMPARE(after.blnUp, kTrue);
+    QCOMPARE(after.blnLeft + after.blnRight + after.blnDown, 0);
+    QCOMPARE(after.intHead, before.intHead);
+    QCOMPARE(after.intLength, before.intLength);
+    QCOMPARE(rig.random.Left(), drawsLeft);  // no game was started
+    QCOMPARE(rig.window.startButton()->isVisible(), !inGame);
+}
+
+void TestWindow::startFromMouseAndKeyboard_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("mouse") << 0;
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+}
+
+void TestWindow::startFromMouseAndKeyboard() {
+    QFETCH(int, way);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    if (way == 0) {
+        rig.ClickStart();
+    } else {
+        rig.window.startButton()->setFocus();
+        rig.Key(static_cast<Qt::Key>(way));
+    }
+    QTRY_VERIFY(!rig.window.startButton()->isVisible());
+    QCOMPARE(rig.game().intHead, IndexOf(30, 22));
+    QCOMPARE(rig.game().intLength, std::int16_t{8});
+    QVERIFY(rig.window.tickTimer().isActive());
+    QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+}
+
+void TestWindow::tickTimer() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    const QTimer& timer = rig.window.tickTimer();
+    QVERIFY(!timer.isActive());
+    QCOMPARE(timer.timerType(), Qt::PreciseTimer);
+    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.ClickStart();
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.interval(), 100);
+    QCOMPARE(rig.game().intHead, IndexOf(30, 22));  // no tick has run yet
+}
+
+void TestWindow::tickRepaintsOnlyChangedCells() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(kQuietFood, &SnakeGame::blnRight, IndexOf(20, 12));
+    rig.ClickStart();
+    QTRY_COMPARE(rig.game().intHead, IndexOf(20, 13));
+    QCoreApplication::processEvents();  // the repaint after the button went away
+
+    PaintSpy spy(&rig.window);
+    const std::int16_t tail = rig.game().intBody[7];
+    QTRY_COMPARE(rig.game().intHead, IndexOf(20, 14));
+    QTRY_VERIFY(!spy.painted.isEmpty());
+    const QRegion changed = QRegion(CellRect(IndexOf(20, 14))) + CellRect(tail);
+    QVERIFY2((spy.painted - changed).isEmpty(),
+             qPrintable(QStringLiteral("painted %1 rects, bounding %2x%3")
+                            .arg(spy.painted.rectCount())
+                            .arg(spy.painted.boundingRect().width())
+                            .arg(spy.painted.boundingRect().height())));
+    QCOMPARE(PixelFault(Grab(rig.window), rig.window.field(), QRect()), QString());
+}
+
+void TestWindow::gameOverMessage_data() {
+    QTest::addColumn<QString>("dismiss");
+    QTest::newRow("OK clicked") << "click";
+    QTest::newRow("Return") << "return";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Space") << "space";
+    QTest::newRow("Escape") << "escape";
+}
+
+void TestWindow::gameOverMessage() {
+    QFETCH(QString, dismiss);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(kQuietFood, &SnakeGame::blnLeft, IndexOf(20, 8));
+    rig.random.PushDraw(2, 4);  // the heading drawn after the game
+
+    bool checked = false;
+    WhenMessageShown(this, [&](QMessageBox* box) {
+        QCOMPARE(box->text(), QStringLiteral("You lose!\n\nYour snake was 8 pieces long"));
+        QVERIFY(box->windowTitle().isEmpty());  // the application's own title is shown
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QVERIFY(!rig.window.tickTimer().isActive());
+        QVERIFY(QTest::qWaitForWindowActive(box));
+
+        // A while with the message up: nothing moves, no second message, keys change nothing.
+        const std::int16_t head = rig.game().intHead;
+        QTest::keyClick(box->windowHandle(), Qt::Key_Up);
+        QTest::keyClick(rig.handle(), Qt::Key_Down);
+        QTest::qWait(350);
+        QCOMPARE(rig.game().intHead, head);
+        QCOMPARE(head, IndexOf(20, 0));
+        QCOMPARE(ShownMessages(), 1);
+        QVERIFY(!rig.window.startButton()->isVisible());
+        QCOMPARE(rig.window.field().GetCellColor(head), kGreen);
+
+        if (dismiss == QLatin1String("click")) {
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        } else {
+            const Qt::Key key = dismiss == QLatin1String("return")  ? Qt::Key_Return
+                                : dismiss == QLatin1String("enter") ? Qt::Key_Enter
+                                : dismiss == QLatin1String("space") ? Qt::Key_Space
+                                                                    : Qt::Key_Escape;
+            QTest::keyClick(box->windowHandle(), key);
+        }
+        checked = true;
+    });
+    rig.ClickStart();
+    QTRY_VERIFY_WITH_TIMEOUT(checked && rig.window.startButton()->isVisible(), 10000);
+    QTRY_COMPARE(ShownMessages(), 0);
+
+    QVERIFY(!rig.window.tickTimer().isActive());
+    QVERIFY(IsResetPattern(rig.window.field()));
+    QCOMPARE(rig.game().blnRight, kTrue);
+    QCoreApplication::processEvents();
+    QCOMPARE(PixelFault(Grab(rig.window), rig.window.field(), kStartButtonRect), QString());
+
+    // And again.
+    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.ClickStart();
+    QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+}
+
+void TestWindow::closeWhileMessageShown() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(kQuietFood, &SnakeGame::blnLeft, IndexOf(20, 8));
+    rig.random.PushDraw(2, 4);
+    bool closed = false;
+    WhenMessageShown(this, [&](QMessageBox*) { closed = rig.handle()->close(); });
+    rig.ClickStart();
+    QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
+    QTRY_COMPARE(ShownMessages(), 0);
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!rig.window.tickTimer().isActive());
+}
+
+void TestWindow::closeMidGame() {
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.ClickStart();
+    QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+    QVERIFY(rig.handle()->close());
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!rig.window.tickTimer().isActive());
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
