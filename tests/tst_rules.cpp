@@ -2,7 +2,6 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <set>
 
 #include "support/gamefixture.h"
@@ -14,17 +13,6 @@ using Heading = Flag SnakeGame::*;
 Q_DECLARE_METATYPE(Heading)
 
 namespace {
-
-// A repeatable stream of draws, for the tests that need many.
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    float NextSingle() override { return unit_(engine_); }
-
-  private:
-    std::mt19937 engine_;
-    std::uniform_real_distribution<float> unit_{0.0F, 1.0F};
-};
 
 // A cell away from every path the tests steer along.
 constexpr int kQuietFood = IndexOf(2, 2);

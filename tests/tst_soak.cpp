@@ -1,6 +1,5 @@
 // A long run of the rules: game after game with random keys, every tick checked.
 #include <QTest>
-#include <random>
 
 #include "support/gamefixture.h"
 
@@ -8,16 +7,6 @@ using namespace snake;
 using namespace snake::testing;
 
 namespace {
-
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    float NextSingle() override { return unit_(engine_); }
-
-  private:
-    std::mt19937 engine_;
-    std::uniform_real_distribution<float> unit_{0.0F, 1.0F};
-};
 
 // Ticks to run; a sanitizer build may ask for fewer through the environment.
 long SoakTicks() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,17 @@ class ScriptedRandom final : public RandomSource {
   private:
     std::deque<float> values_;
     int overdrawn_ = 0;
+};
+
+// A repeatable stream of draws, for the tests that need many.
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(unsigned seed) : engine_(seed) {}
+    float NextSingle() override { return unit_(engine_); }
+
+  private:
+    std::mt19937 engine_;
+    std::uniform_real_distribution<float> unit_{0.0F, 1.0F};
 };
 
 // Records what the game asks of the window.
