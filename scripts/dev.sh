@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
 #   scripts/dev.sh play   installs what is missing, builds and starts the game
-#   scripts/dev.sh test   installs what is missing, builds and runs every test
+#   scripts/dev.sh test   installs what is missing, builds and runs every test, then all
+#                         of them again built with the sanitizers
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,9 @@ case "${1:-}" in
         [[ -n "${CI:-}" ]] && preset=ci
         build "$preset"
         ctest --preset "$preset" --parallel "$jobs"
+        # Everything again under AddressSanitizer, LeakSanitizer and UBSan: a report fails.
+        build asan
+        ctest --preset asan --parallel "$jobs"
         ;;
     *)
         echo "usage: scripts/dev.sh play|test" >&2
