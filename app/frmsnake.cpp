@@ -87,8 +87,8 @@ bool frmSnake::eventFilter(QObject* watched, QEvent* event) {
 void frmSnake::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program at any moment, also while the message waits.
     tmrMain.stop();
-    if (message_ != nullptr) {
-        message_->done(QMessageBox::Ok);
+    if (QMessageBox* box = message_; box != nullptr) {
+        box->done(QMessageBox::Ok);
     }
     event->accept();
 }

@@ -2,7 +2,6 @@
 // events into the game's handlers and lends the game its button, timer and message box.
 #pragma once
 
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -53,7 +52,7 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     SnakeGame game_;
     QPushButton cmdStart;
     QTimer tmrMain;
-    QPointer<QMessageBox> message_;  // the game-over message while it is shown
+    QMessageBox* message_ = nullptr;  // the game-over message while it is shown
 };
 
 }  // namespace snake
