@@ -27,6 +27,7 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
 
     tmrMain.setObjectName(QStringLiteral("tmrMain"));
     tmrMain.setTimerType(Qt::PreciseTimer);
+    tmrMain.setSingleShot(true);
     connect(&tmrMain, &QTimer::timeout, this, &frmSnake::tmrMain_Timer);
 
     field_.SetObserver(this);
@@ -42,7 +43,14 @@ void frmSnake::cmdStart_Click() {
 }
 
 void frmSnake::tmrMain_Timer() {
-    game_.tmrMain_Timer();
+    // The next tick keeps to the schedule, so late ticks do not add up, but never comes
+    // sooner than 95% of the period after this one, however late this one was.
+    if (tickPeriod_.count() > 0) {
+        const auto now = std::chrono::steady_clock::now();
+        nextTick_ = std::max(nextTick_ + tickPeriod_, now + tickPeriod_ * 95 / 100);
+        tmrMain.start(std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
+    }
+    game_.tmrMain_Timer();  // a game over stops the timer again
 }
 
 std::int16_t frmSnake::VirtualKeyCode(int qtKey) {
@@ -76,10 +84,19 @@ void frmSnake::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmSnake::eventFilter(QObject* watched, QEvent* event) {
-    // A focused push button would take the arrows to move focus; they steer the snake.
-    if (watched == &cmdStart && event->type() == QEvent::KeyPress &&
-        Form_KeyDown(*static_cast<QKeyEvent*>(event))) {
-        return true;
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (watched == &cmdStart && key) {
+        const auto& press = *static_cast<QKeyEvent*>(event);
+        // A focused push button would take the arrows to move focus; they steer the snake.
+        if (event->type() == QEvent::KeyPress && Form_KeyDown(press)) {
+            return true;
+        }
+        // Enter or Space held down to dismiss the message must not start the next game.
+        const bool pressesButton = press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter ||
+                                   press.key() == Qt::Key_Space;
+        if (pressesButton && press.isAutoRepeat()) {
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -97,6 +114,10 @@ void frmSnake::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& area : event->region()) {
         PaintField(painter, field_, area);
+    }
+    if (!painted_) {
+        painted_ = true;
+        QMetaObject::invokeMethod(this, &frmSnake::firstFramePainted, Qt::QueuedConnection);
     }
 }
 
@@ -120,10 +141,12 @@ void frmSnake::SetStartVisible(bool visible) {
 }
 
 void frmSnake::SetTimerInterval(int milliseconds) {
+    tickPeriod_ = std::chrono::milliseconds(milliseconds);
     if (milliseconds == 0) {
         tmrMain.stop();
     } else {
-        tmrMain.start(milliseconds);
+        nextTick_ = std::chrono::steady_clock::now() + tickPeriod_;
+        tmrMain.start(tickPeriod_);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 #include "playfield/playfield.h"
 #include "rules/snakegame.h"
@@ -29,6 +30,10 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     // The virtual key code of a Qt key: the arrows map to 37..40, anything else to 0.
     static std::int16_t VirtualKeyCode(int qtKey);
 
+  signals:
+    // Once, soon after the window's first frame is on screen.
+    void firstFramePainted();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -51,7 +56,10 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     Playfield field_;
     SnakeGame game_;
     QPushButton cmdStart;
-    QTimer tmrMain;
+    QTimer tmrMain;  // single shot, armed for each tick in turn
+    std::chrono::milliseconds tickPeriod_{0};
+    std::chrono::steady_clock::time_point nextTick_;
+    bool painted_ = false;
     QMessageBox* message_ = nullptr;  // the game-over message while it is shown
 };
 

@@ -85,14 +85,20 @@ int ShownMessages() {
 }
 
 // Runs `action` once the game-over message is up. The message waits in an event loop of
-// its own inside the tick, so the test acts from a timer rather than after a wait.
-void WhenMessageShown(QObject* context, std::function<void(QMessageBox*)> action) {
-    auto* poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
+// its own inside the tick, so the test acts from a timer rather than after a wait. Should
+// `action` leave the message up (a check failed, or a key did not dismiss it), it is closed
+// here and `leftUp` is set, so the test fails rather than hangs.
+void WhenMessageShown(QWidget* window, bool& leftUp, std::function<void(QMessageBox*)> action) {
+    auto* poll = new QTimer(window);
+    QObject::connect(poll, &QTimer::timeout, window, [poll, &leftUp, action = std::move(action)] {
         if (QMessageBox* box = ShownMessage(); box != nullptr) {
             poll->stop();
             poll->deleteLater();
             action(box);
+            if (box->isVisible()) {
+                leftUp = true;
+                box->done(QMessageBox::Ok);
+            }
         }
     });
     poll->start(5);
@@ -117,6 +123,7 @@ class PaintSpy final : public QObject {
 struct WindowRig {
     ScriptedRandom random;
     frmSnake window{random};
+    bool messageLeftUp = false;  // a message the test had to close itself
 
     bool Show() {
         window.show();
@@ -131,6 +138,9 @@ struct WindowRig {
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(handle(), key, modifiers);
+    }
+    void WhenMessageShown(std::function<void(QMessageBox*)> action) {
+        ::WhenMessageShown(&window, messageLeftUp, std::move(action));
     }
     void ClickStart() {
         QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier, kStartButtonRect.center());
@@ -157,6 +167,8 @@ class TestWindow : public QObject {
     void startFromMouseAndKeyboard_data();
     void startFromMouseAndKeyboard();
     void tickTimer();
+    void heldKeyDoesNotStartGame_data();
+    void heldKeyDoesNotStartGame();
     void tickRepaintsOnlyChangedCells();
     void gameOverMessage_data();
     void gameOverMessage();
@@ -284,9 +296,10 @@ void TestWindow::arrowsReachGameWhateverHasFocus() {
 
     // Between games, after the message.
     rig.random.PushDraw(4, 4);
-    WhenMessageShown(this, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    rig.WhenMessageShown([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
     rig.Key(Qt::Key_Up);
     QTRY_VERIFY_WITH_TIMEOUT(rig.window.startButton()->isVisible(), 10000);
+    QVERIFY(!rig.messageLeftUp);
     QTRY_COMPARE(QApplication::focusWidget(), rig.window.startButton());
     rig.Key(other);
     rig.Key(key, modifiers);
@@ -368,7 +381,37 @@ void TestWindow::tickTimer() {
     rig.ClickStart();
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), 100);
-    QCOMPARE(rig.game().intHead, IndexOf(30, 22));  // no tick has run yet
+    // A precise timer never fires early: 50 ms on, the first tick has not come.
+    QTest::qWait(50);
+    QCOMPARE(rig.game().intHead, IndexOf(30, 22));
+    QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+}
+
+void TestWindow::heldKeyDoesNotStartGame_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("Enter") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
+}
+
+void TestWindow::heldKeyDoesNotStartGame() {
+    // A key held down to dismiss the message repeats on the button that gets the focus back.
+    QFETCH(Qt::Key, key);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    rig.window.startButton()->setFocus();
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    for (int i = 0; i < 5; ++i) {
+        QTest::simulateEvent(rig.handle(), true, key, Qt::NoModifier, text, true);
+        QTest::simulateEvent(rig.handle(), false, key, Qt::NoModifier, text, true);
+    }
+    QTest::simulateEvent(rig.handle(), false, key, Qt::NoModifier, text, false);
+    QVERIFY(rig.window.startButton()->isVisible());
+    QVERIFY(!rig.window.tickTimer().isActive());
+
+    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.Key(key);  // pressed afresh, it starts
+    QVERIFY(!rig.window.startButton()->isVisible());
 }
 
 void TestWindow::tickRepaintsOnlyChangedCells() {
@@ -409,7 +452,7 @@ void TestWindow::gameOverMessage() {
     rig.random.PushDraw(2, 4);  // the heading drawn after the game
 
     bool checked = false;
-    WhenMessageShown(this, [&](QMessageBox* box) {
+    rig.WhenMessageShown([&](QMessageBox* box) {
         QCOMPARE(box->text(), QStringLiteral("You lose!\n\nYour snake was 8 pieces long"));
         QVERIFY(box->windowTitle().isEmpty());  // the application's own title is shown
         QCOMPARE(box->buttons().size(), 1);
@@ -442,6 +485,7 @@ void TestWindow::gameOverMessage() {
     rig.ClickStart();
     QTRY_VERIFY_WITH_TIMEOUT(checked && rig.window.startButton()->isVisible(), 10000);
     QTRY_COMPARE(ShownMessages(), 0);
+    QVERIFY(!rig.messageLeftUp);
 
     QVERIFY(!rig.window.tickTimer().isActive());
     QVERIFY(IsResetPattern(rig.window.field()));
@@ -461,7 +505,7 @@ void TestWindow::closeWhileMessageShown() {
     rig.Script(kQuietFood, &SnakeGame::blnLeft, IndexOf(20, 8));
     rig.random.PushDraw(2, 4);
     bool closed = false;
-    WhenMessageShown(this, [&](QMessageBox*) { closed = rig.handle()->close(); });
+    rig.WhenMessageShown([&](QMessageBox*) { closed = rig.handle()->close(); });
     rig.ClickStart();
     QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
     QTRY_COMPARE(ShownMessages(), 0);

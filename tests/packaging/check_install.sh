@@ -203,8 +203,13 @@ check_window() {  # check_window <root> <data_dirs>
     [[ "$wm_class" == *", \"$wm_class_expected\"" ]] ||
         fail "$wm_class, but the desktop entry says StartupWMClass=$wm_class_expected"
     # Both sizes: a window given no icon of its own can still get a lone 48 px one from the theme.
+    # The game sets its icon just after its first frame: give it a moment.
     local icon size
-    icon=$(xprop -id "$window" _NET_WM_ICON)
+    for _ in $(seq 100); do
+        icon=$(xprop -id "$window" _NET_WM_ICON)
+        [[ "$icon" == *"Icon (128 x 128)"* ]] && break
+        sleep 0.05
+    done
     for size in 48 128; do
         [[ "$icon" == *"Icon ($size x $size)"* ]] ||
             fail "with XDG_DATA_DIRS=$data_dirs the window has no ${size}x$size icon:" \
