@@ -63,6 +63,7 @@ class TestRules : public QObject {
     void foodDrawnOnHeadIsEatenOnReturn();
     void oldBodyEntriesDoNotLeak_data();
     void oldBodyEntriesDoNotLeak();
+    void oldBodyEntriesOfLongerGameDoNotLeak();
     void growthStopsAtFullArrays();
 
     // Walls and game over
@@ -72,7 +73,6 @@ class TestRules : public QObject {
     void gameOverMessage_data();
     void gameOverMessage();
     void gameOverLeavesIdleField();
-    void keysWhileMessageShownChangeNothing();
     void secondGameAfterFirst();
 };
 
@@ -540,6 +540,35 @@ void TestRules::oldBodyEntriesDoNotLeak() {
     }
 }
 
+void TestRules::oldBodyEntriesOfLongerGameDoNotLeak() {
+    // A first game grows to 12 along row 20 and dies at the right wall: body entries 8 to 11
+    // keep columns 36 to 33. The second game's snake lies over them, eating three times in a
+    // row, so each move after a meal reaches one entry further.
+    GameRig rig;
+    rig.Start(IndexOf(20, 9), &SnakeGame::blnRight, IndexOf(20, 8));
+    for (int column = 10; column <= 13; ++column) {
+        rig.NextFood(column < 13 ? IndexOf(20, column) : kQuietFood);
+        rig.Ticks(1);
+    }
+    QCOMPARE(int(rig.game.intLength), 12);
+    rig.random.PushDraw(1, 4);
+    rig.Ticks(32);
+    QCOMPARE(rig.controls.messages.size(), std::size_t{1});
+    QCOMPARE(int(rig.game.intBody[10]), IndexOf(20, 34));
+
+    rig.Start(IndexOf(20, 29), &SnakeGame::blnLeft, IndexOf(20, 30));
+    for (const int food : {IndexOf(20, 28), IndexOf(20, 27), IndexOf(30, 30)}) {
+        rig.NextFood(food);
+        rig.Ticks(1);
+        QCOMPARE(FieldFault(rig.field, rig.game, true), QString());
+    }
+    QCOMPARE(int(rig.game.intLength), 11);
+    for (int move = 0; move < 4; ++move) {
+        rig.Ticks(1);
+        QCOMPARE(FieldFault(rig.field, rig.game, false), QString());
+    }
+}
+
 void TestRules::growthStopsAtFullArrays() {
     // The snake shuttles between two cells, eating at each: food is always drawn where
     // the head goes next. It fills the body arrays and eats on.
@@ -663,21 +692,6 @@ void TestRules::gameOverLeavesIdleField() {
     QCOMPARE(rig.random.Left(), std::size_t{0});
     // The tick that ended the game ran its food check on the reset field; nothing more.
     QCOMPARE(rig.random.Overdrawn(), 0);
-}
-
-void TestRules::keysWhileMessageShownChangeNothing() {
-    GameRig rig;
-    rig.Start(kQuietFood, &SnakeGame::blnLeft, IndexOf(20, 8));
-    rig.random.PushDraw(4, 4);
-    rig.controls.whileMessageShown = [&] {
-        for (const std::int16_t key : {kKeyLeft, kKeyUp, kKeyRight, std::int16_t{65}}) {
-            rig.Key(key);
-        }
-    };
-    rig.Ticks(8);
-    QVERIFY(IsResetPattern(rig.field));
-    QCOMPARE(rig.game.blnDown, kTrue);
-    QCOMPARE(Heads(rig.game), 1);
 }
 
 void TestRules::secondGameAfterFirst() {
