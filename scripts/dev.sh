@@ -20,7 +20,7 @@ case "${1:-}" in
         exec build/release/app/velmors-snake
         ;;
     test)
-        scripts/install-deps.sh build test package
+        scripts/install-deps.sh build test bench package
         # Warnings are errors in CI.
         preset=dev
         [[ -n "${CI:-}" ]] && preset=ci
