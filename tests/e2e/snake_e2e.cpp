@@ -270,8 +270,20 @@ void KeyStorm(XSession& x) {
     sent = storm(2s);
     Check(x.Running(), "alive after " + std::to_string(sent) + " more keys");
     Check(PlayOn(x), "and playable after the storm");
-    const FieldShot shot = x.Shoot();
-    Check(shot.Count('#') >= 175 && shot.Count('?') <= 40, "the field is whole");
+    // The game may have run into the wall meanwhile: a message over the field hides cells.
+    const bool whole = x.WaitFor(
+        [&] {
+            if (!x.OtherWindows().empty()) {
+                x.Key("Escape");
+                return false;
+            }
+            const FieldShot shot = x.Shoot();
+            const int hidden = shot.Count('?');
+            return shot.Count('#') >= 175 &&
+                   (hidden == 0 || (x.StartButtonShown() && hidden <= 60));
+        },
+        10s);
+    Check(whole, "the field is whole: the ring red, every cell a field colour");
     ClosesCleanly(x, "after the storm");
 }
 
@@ -293,8 +305,9 @@ void Clicks(XSession& x) {
     }
     Check(x.Running(), "alive after 200 clicks over the field and 20 on the hidden button");
     const int snake = x.Shoot().Count('o');
-    Check(!x.OtherWindows().empty() || (snake >= 7 && snake <= 9),
-          "still one snake of 8 (" + std::to_string(snake) + " green cells)");
+    // A second game laid over the first would show 16; a meal or two may have come between.
+    Check(!x.OtherWindows().empty() || (snake >= 7 && snake <= 12),
+          "still one snake (" + std::to_string(snake) + " green cells)");
     Check(PlayOn(x), "and playable");
     ClosesCleanly(x, "after the clicks");
 }
