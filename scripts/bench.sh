@@ -17,6 +17,11 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench --parallel "$jobs" --target velmors-snake rules_bench paint_bench \
     startup_snake startup_bare startup_button startup_window startup_compare tick_regularity
 
+# The rest runs in a display of its own, with a window manager and a session bus.
+if [[ -z "${SNAKE_BENCH_IN_X:-}" ]]; then
+    SNAKE_BENCH_IN_X=1 exec scripts/with-x.sh "$0" "$@"
+fi
+
 bin=$PWD/build/bench/bench
 game=$PWD/build/bench/app/velmors-snake
 results=$PWD/build/bench/results
@@ -128,27 +133,7 @@ ns=$(median_ns BM_PaintFullField "$results/paint.csv")
 us=${ns:+$(calc %.1f "$ns / 1000")}
 row "Repaint of the whole field" "< 2000 µs" "${us:-failed} µs" "$(check "$us" "<" 2000)"
 
-# --- A display of our own: Xvfb on a free display number, and openbox ---------------------
 echo "== X server"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
-    >"$results/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || {
-    echo "bench: Xvfb did not start" >&2
-    exit 1
-}
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-openbox --sm-disable >"$results/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    xdotool get_desktop >/dev/null 2>&1 && break  # answers once a window manager runs
-    sleep 0.1
-done
 echo "  display $DISPLAY"
 
 # --- Start-up and memory, side by side -------------------------------------------------------
