@@ -5,7 +5,7 @@ set -euo pipefail
 
 declare -A groups=(
     [build]="g++ cmake ninja-build qt6-base-dev libgl-dev"
-    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format"
+    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils"
 )

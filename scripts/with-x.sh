@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Runs a command in a private X server with a window manager and a D-Bus session, as on a
-# desktop, and tears them down after:   scripts/with-x.sh <command> [args...]
-# The command sees DISPLAY and XDG_RUNTIME_DIR; its exit status is ours.
+# desktop, and tears them down after:   scripts/with-x.sh [--no-wm] <command> [args...]
+# --no-wm leaves the window manager out. The command sees DISPLAY and XDG_RUNTIME_DIR; its
+# exit status is ours.
 set -euo pipefail
+
+wm=openbox
+if [[ "${1:-}" == --no-wm ]]; then
+    wm=
+    shift
+fi
 
 work=$(mktemp -d)
 pids=()
@@ -25,12 +32,14 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+if [[ -n "$wm" ]]; then
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
+fi
 
 # The session bus a desktop has; the daemon's complaint about its fd limit is noise here.
 dbus-run-session -- "$@" 2> >(grep -v 'Failed to set fd limit' >&2)

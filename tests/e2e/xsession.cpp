@@ -3,79 +3,15 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <thread>
-
-extern char** environ;
+#include <algorithm>
 
 namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
-constexpr int kColumns = 45;
 constexpr char kTitle[] = "Velmor's Snake";
 
-bool IsRing(int index) {
-    const int row = index / kColumns;
-    const int column = index % kColumns;
-    return row == 0 || row == kColumns - 1 || column == 0 || column == kColumns - 1;
-}
-
-char CellChar(unsigned long rgb) {
-    switch (rgb & 0xFFFFFFUL) {
-        case 0xFF0000UL:
-            return '#';
-        case 0xFFFFFFUL:
-            return '.';
-        case 0x00FF00UL:
-            return 'o';
-        case 0x0000FFUL:
-            return '*';
-        default:
-            return '?';
-    }
-}
-}  // namespace
-
-int FieldShot::Count(char c) const {
-    int count = 0;
-    for (const char cell : cells) {
-        count += cell == c ? 1 : 0;
-    }
-    return count;
-}
-
-std::vector<int> FieldShot::Cells(char c) const {
-    std::vector<int> found;
-    for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
-        if (cells[static_cast<std::size_t>(i)] == c) {
-            found.push_back(i);
-        }
-    }
-    return found;
-}
-
-bool FieldShot::IsIdle() const {
-    for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
-        const char cell = cells[static_cast<std::size_t>(i)];
-        if (cell != '?' && cell != (IsRing(i) ? '#' : '.')) {
-            return false;
-        }
-    }
-    return Count('#') == 176;
-}
-
-std::string FieldShot::Row(int row) const {
-    return {cells.begin() + row * kColumns, cells.begin() + (row + 1) * kColumns};
-}
-
-namespace {
 // A window may go away between finding it and asking about it: that is no reason to stop.
 int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
@@ -87,10 +23,6 @@ XSession::XSession() : display_(XOpenDisplay(nullptr)) {
 }
 
 XSession::~XSession() {
-    if (Running()) {
-        kill(pid_, SIGKILL);
-        WaitExit(5s);
-    }
     if (display_ != nullptr) {
         XCloseDisplay(display_);
     }
@@ -100,51 +32,7 @@ Atom XSession::atom(const char* name) {
     return XInternAtom(display_, name, False);
 }
 
-bool XSession::Launch(const std::string& binary, std::chrono::milliseconds timeout) {
-    if (display_ == nullptr) {
-        return false;
-    }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    setenv("QT_SCALE_FACTOR", "1", 1);
-    char* argv[] = {const_cast<char*>(binary.c_str()), nullptr};
-    if (posix_spawn(&pid_, binary.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        pid_ = -1;
-        return false;
-    }
-    exited_ = false;
-    return WaitFor([this] { return (main_ = FindMain()) != 0; }, timeout);
-}
-
-bool XSession::Running() {
-    if (pid_ <= 0 || exited_) {
-        return false;
-    }
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        exited_ = true;
-        exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return false;
-    }
-    return true;
-}
-
-int XSession::WaitExit(std::chrono::milliseconds timeout) {
-    WaitFor([this] { return !Running(); }, timeout);
-    return exited_ ? exitStatus_ : -1;
-}
-
-bool XSession::WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto end = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() >= end) {
-            return false;
-        }
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
-
-std::string XSession::Title(Window window) {
+std::string XSession::Title(WindowId window) {
     Atom type = 0;
     int format = 0;
     unsigned long count = 0;
@@ -160,7 +48,7 @@ std::string XSession::Title(Window window) {
     return title;
 }
 
-bool XSession::Size(Window window, int& width, int& height) {
+bool XSession::Size(WindowId window, int& width, int& height) {
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display_, window, &attributes) == 0) {
         return false;
@@ -190,12 +78,12 @@ void Collect(Display* display, Window parent, std::vector<Window>& windows) {
 }
 }  // namespace
 
-std::vector<Window> XSession::OtherWindows() {
+std::vector<Session::WindowId> XSession::OtherWindows() {
     std::vector<Window> all;
     Collect(display_, DefaultRootWindow(display_), all);
-    std::vector<Window> found;
+    std::vector<WindowId> found;
     for (const Window window : all) {
-        if (window == main_) {
+        if (window == main()) {
             continue;
         }
         XWindowAttributes attributes{};
@@ -213,7 +101,7 @@ std::vector<Window> XSession::OtherWindows() {
                                &type, &format, &count, &after, &data) == Success &&
             data != nullptr) {
             ours =
-                count == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid_;
+                count == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid();
             XFree(data);
         }
         if (ours && Title(window) == kTitle) {
@@ -223,7 +111,7 @@ std::vector<Window> XSession::OtherWindows() {
     return found;
 }
 
-Window XSession::FindMain() {
+Session::WindowId XSession::FindMain() {
     std::vector<Window> all;
     Collect(display_, DefaultRootWindow(display_), all);
     for (const Window window : all) {
@@ -237,43 +125,57 @@ Window XSession::FindMain() {
     return 0;
 }
 
-unsigned long XSession::Pixel(int x, int y) {
-    XImage* image = XGetImage(display_, main_, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (image == nullptr) {
-        return 0;
+Session::WindowId XSession::Focused() {
+    const Window root = DefaultRootWindow(display_);
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    if (focus == PointerRoot) {
+        // Keys go to the window under the pointer (no window manager sets the focus).
+        Window child = 0;
+        int rootX = 0;
+        int rootY = 0;
+        int x = 0;
+        int y = 0;
+        unsigned int mask = 0;
+        XQueryPointer(display_, root, &focus, &child, &rootX, &rootY, &x, &y, &mask);
+        focus = child;
     }
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
-    return pixel & 0xFFFFFFUL;
+    const std::vector<WindowId> others = OtherWindows();
+    // Up from the focus to the game's window that holds it.
+    for (int depth = 0; focus != 0 && focus != root && depth < 16; ++depth) {
+        if (focus == main() || std::find(others.begin(), others.end(), focus) != others.end()) {
+            return focus;
+        }
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display_, focus, &focus, &parent, &children, &count) == 0) {
+            return 0;
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        focus = parent;
+    }
+    return 0;
 }
 
-FieldShot XSession::Shoot() {
-    FieldShot shot;
-    shot.cells.fill('?');
-    XImage* image = XGetImage(display_, main_, 0, 0, kClient, kClient, AllPlanes, ZPixmap);
+std::vector<std::uint32_t> XSession::Grab() {
+    // What the server shows there, windows over the game's window included.
+    std::vector<std::uint32_t> pixels;
+    XImage* image = XGetImage(display_, main(), 0, 0, kClient, kClient, AllPlanes, ZPixmap);
     if (image == nullptr) {
-        return shot;
+        return pixels;
     }
-    for (int i = 0; i < 2025; ++i) {
-        // The middle of the cell's 7 x 7 inside.
-        const int x = 12 + 8 * (i % kColumns);
-        const int y = 12 + 8 * (i / kColumns);
-        shot.cells[static_cast<std::size_t>(i)] = CellChar(XGetPixel(image, x, y));
-    }
-    XDestroyImage(image);
-    return shot;
-}
-
-bool XSession::StartButtonShown() {
-    // The cells under the button (rows 20 to 22, columns 17 to 27) show no field colour.
-    const FieldShot shot = Shoot();
-    int hidden = 0;
-    for (int row = 20; row <= 22; ++row) {
-        for (int column = 18; column <= 26; ++column) {
-            hidden += shot.cells[static_cast<std::size_t>(row * kColumns + column)] == '?' ? 1 : 0;
+    pixels.reserve(kClient * kClient);
+    for (int y = 0; y < kClient; ++y) {
+        for (int x = 0; x < kClient; ++x) {
+            pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFUL));
         }
     }
-    return hidden >= 20;
+    XDestroyImage(image);
+    return pixels;
 }
 
 void XSession::KeyDown(const char* keysym) {
@@ -293,7 +195,7 @@ void XSession::Key(const char* keysym) {
     KeyUp(keysym);
 }
 
-void XSession::Click(Window window, int x, int y) {
+void XSession::Click(WindowId window, int x, int y) {
     int rootX = 0;
     int rootY = 0;
     Window child = 0;
@@ -305,8 +207,13 @@ void XSession::Click(Window window, int x, int y) {
     XFlush(display_);
 }
 
+void XSession::BringForward(WindowId window) {
+    Click(window, 4, 4);
+}
+
 namespace {
-void SendToRoot(Display* display, Window window, Atom type, long first, long second = 0) {
+// A client message about `window`; to the root window it asks the window manager.
+void Send(Display* display, Window to, Window window, Atom type, long first, long second) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
@@ -314,26 +221,45 @@ void SendToRoot(Display* display, Window window, Atom type, long first, long sec
     event.xclient.format = 32;
     event.xclient.data.l[0] = first;
     event.xclient.data.l[1] = second;
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    const long mask = to == DefaultRootWindow(display)
+                          ? SubstructureRedirectMask | SubstructureNotifyMask
+                          : NoEventMask;
+    XSendEvent(display, to, False, mask, &event);
     XFlush(display);
 }
 }  // namespace
 
-void XSession::Activate(Window window) {
-    SendToRoot(display_, window, atom("_NET_ACTIVE_WINDOW"), 2, CurrentTime);
+bool XSession::Managed() {
+    return XGetSelectionOwner(display_, atom("WM_S0")) != None;
 }
 
-void XSession::Close(Window window) {
-    SendToRoot(display_, window, atom("_NET_CLOSE_WINDOW"), CurrentTime, 2);
+void XSession::Activate(WindowId window) {
+    if (Managed()) {
+        Send(display_, DefaultRootWindow(display_), window, atom("_NET_ACTIVE_WINDOW"), 2,
+             CurrentTime);
+    } else {  // no window manager: raise it and give it the keyboard
+        XRaiseWindow(display_, window);
+        XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+        XFlush(display_);
+    }
 }
 
-void XSession::Minimise(Window window) {
+void XSession::Close(WindowId window) {
+    if (Managed()) {
+        Send(display_, DefaultRootWindow(display_), window, atom("_NET_CLOSE_WINDOW"), CurrentTime,
+             2);
+    } else {  // no window manager: what its close button would send
+        Send(display_, window, window, atom("WM_PROTOCOLS"),
+             static_cast<long>(atom("WM_DELETE_WINDOW")), CurrentTime);
+    }
+}
+
+void XSession::Minimise(WindowId window) {
     XIconifyWindow(display_, window, DefaultScreen(display_));
     XFlush(display_);
 }
 
-void XSession::Restore(Window window) {
+void XSession::Restore(WindowId window) {
     Activate(window);
 }
 
