@@ -110,6 +110,29 @@ void frmSnake::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmSnake::changeEvent(QEvent* event) {
+    // Not every window manager keeps a dialog above its parent, nor does every Wayland
+    // compositor: activating the window would bury the message behind it, and leave the
+    // keyboard on a field that has nothing to do until the message is answered.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && message_ != nullptr) {
+        QMetaObject::invokeMethod(this, &frmSnake::RaiseMessage, Qt::QueuedConnection);
+    }
+    QWidget::changeEvent(event);
+}
+
+void frmSnake::RaiseMessage() {
+    if (message_ == nullptr || !message_->isVisible() || message_->isActiveWindow()) {
+        return;
+    }
+    // Showing it afresh puts it on top with the keyboard wherever new windows get the
+    // focus; asking for the focus is not enough where the compositor only marks the
+    // window as wanting attention (sway) or no window manager raises it.
+    message_->hide();
+    message_->show();
+    message_->raise();
+    message_->activateWindow();
+}
+
 void frmSnake::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& area : event->region()) {

@@ -38,6 +38,7 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -52,6 +53,8 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     void SetStartVisible(bool visible) override;
     void SetTimerInterval(int milliseconds) override;
     void ShowMessage(const std::string& text) override;
+    // Puts the waiting message back above the window, with the keyboard.
+    void RaiseMessage();
 
     Playfield field_;
     SnakeGame game_;

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
@@ -474,6 +475,13 @@ void TestWindow::gameOverMessage() {
         QVERIFY(!rig.window.startButton()->isVisible());
         QCOMPARE(rig.window.field().GetCellColor(head), kGreen);
 
+        // Activating the game's window, as a click on it does, brings the message back on
+        // top with the keyboard; the key below goes wherever the keyboard is.
+        QSignalSpy focus(qApp, &QGuiApplication::focusWindowChanged);
+        rig.window.activateWindow();
+        QTRY_VERIFY(!focus.isEmpty() && focus.first().first().value<QWindow*>() == rig.handle());
+        QTRY_COMPARE(QGuiApplication::focusWindow(), box->windowHandle());
+
         if (dismiss == QLatin1String("click")) {
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         } else {
@@ -481,7 +489,7 @@ void TestWindow::gameOverMessage() {
                                 : dismiss == QLatin1String("enter") ? Qt::Key_Enter
                                 : dismiss == QLatin1String("space") ? Qt::Key_Space
                                                                     : Qt::Key_Escape;
-            QTest::keyClick(box->windowHandle(), key);
+            QTest::keyClick(QGuiApplication::focusWindow(), key);
         }
         checked = true;
     });
