@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QThread>
 
 #include "app/frmsnake.h"
 #include "rules/random.h"
@@ -26,5 +27,12 @@ int main(int argc, char* argv[]) {
     // Reading the icon loads Qt's image plugins: that waits until the field is on screen.
     QObject::connect(&window, &snake::frmSnake::firstFramePainted, &app, SetWindowIcon);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // Qt 6.4's Wayland client hangs for good in its teardown when its event thread is told
+        // to stop just after this thread handed it a read to do, before it woke to take it:
+        // give it that moment.
+        QThread::msleep(50);
+    }
+    return status;
 }
