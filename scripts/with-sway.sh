@@ -57,6 +57,8 @@ for arg in "$@"; do
     if [[ ${#as[@]} -gt 0 && -e "$arg" ]] && ! "${as[@]}" test -r "$arg"; then
         echo "with-sway: nobody cannot read $arg: the command runs as $(id -un)" >&2
         as=()
+        export WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" XDG_RUNTIME_DIR="$work/home"
+        chown "$(id -u):$(id -g)" "$work/home"
     fi
 done
 # The daemon's complaint about its fd limit is noise here.
