@@ -336,8 +336,14 @@ void TestWindow::otherKeysChangeNothing() {
     }
     const SnakeGame before = rig.game();
     const std::size_t drawsLeft = rig.random.Left();
-    rig.Key(key);
-    rig.Key(key, Qt::ShiftModifier);
+    // The keyboard stays where it is: on "Start!" between games, where Space and Enter do
+    // something, and on the window in play.
+    QWidget* const keyboard =
+        inGame ? static_cast<QWidget*>(&rig.window) : rig.window.startButton();
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        rig.Key(key, modifier);
+        QCOMPARE(QApplication::focusWidget(), keyboard);
+    }
     const SnakeGame& after = rig.game();
     QCOMPARE(after.blnUp, kTrue);
     QCOMPARE(after.blnLeft + after.blnRight + after.blnDown, 0);
@@ -359,7 +365,8 @@ void TestWindow::startFromMouseAndKeyboard() {
     QFETCH(int, way);
     WindowRig rig;
     QVERIFY(rig.Show());
-    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.Script(IndexOf(28, 22), &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.random.PushCell(kQuietFood);  // the food after the first meal
     if (way == 0) {
         rig.ClickStart();
     } else {
@@ -370,7 +377,14 @@ void TestWindow::startFromMouseAndKeyboard() {
     QCOMPARE(rig.game().intHead, IndexOf(30, 22));
     QCOMPARE(rig.game().intLength, std::int16_t{8});
     QVERIFY(rig.window.tickTimer().isActive());
+    // What a screen reader says of the focused window: the heading, then each meal.
+    QCOMPARE(QApplication::focusWidget(), &rig.window);
+    QCOMPARE(rig.window.accessibleDescription(),
+             QStringLiteral("The snake sets off heading up, 8 pieces long."));
     QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+    QTRY_COMPARE(rig.game().intLength, std::int16_t{9});
+    QCOMPARE(rig.window.accessibleDescription(),
+             QStringLiteral("A meal: the snake is 9 pieces long."));
 }
 
 void TestWindow::tickTimer() {
