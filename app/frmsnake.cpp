@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/tickschedule.h"
 #include "playfield/fieldpainter.h"
 
 namespace snake {
@@ -56,12 +57,11 @@ void frmSnake::cmdStart_Click() {
 }
 
 void frmSnake::tmrMain_Timer() {
-    // The next tick keeps to the schedule, so late ticks do not add up, but never comes
-    // sooner than 95% of the period after this one, however late this one was.
     if (tickPeriod_.count() > 0) {
-        const auto now = std::chrono::steady_clock::now();
-        nextTick_ = std::max(nextTick_ + tickPeriod_, now + tickPeriod_ * 95 / 100);
-        tmrMain.start(std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
+        const NextTick next =
+            ScheduleNextTick(std::chrono::steady_clock::now(), nextTick_, tickPeriod_);
+        nextTick_ = next.due;
+        tmrMain.start(next.delay);
     }
     const std::int16_t length = game_.intLength;
     game_.tmrMain_Timer();  // a game over stops the timer again

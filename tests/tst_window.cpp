@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/frmsnake.h"
+#include "app/tickschedule.h"
 #include "playfield/fieldpainter.h"
 #include "support/gamefixture.h"
 
@@ -169,6 +170,8 @@ class TestWindow : public QObject {
     void startFromMouseAndKeyboard_data();
     void startFromMouseAndKeyboard();
     void tickTimer();
+    void tickSchedule_data();
+    void tickSchedule();
     void heldKeyDoesNotStartGame_data();
     void heldKeyDoesNotStartGame();
     void tickRepaintsOnlyChangedCells();
@@ -405,6 +408,31 @@ void TestWindow::tickTimer() {
     QVERIFY2(sinceClick.elapsed() >= 95, qPrintable(QString::number(sinceClick.elapsed())));
 }
 
+void TestWindow::tickSchedule_data() {
+    // How late a tick runs, in microseconds; when the next is due after this one was, and in
+    // how many milliseconds the timer fires for it.
+    QTest::addColumn<int>("late");
+    QTest::addColumn<int>("nextDue");
+    QTest::addColumn<int>("delay");
+    QTest::newRow("on time") << 0 << 100'000 << 100;
+    QTest::newRow("2.4 ms late: on schedule, rounded up") << 2'400 << 100'000 << 98;
+    QTest::newRow("6.6 ms late: not sooner than 95 ms") << 6'600 << 101'600 << 95;
+    QTest::newRow("40 ms late: not sooner than 95 ms") << 40'000 << 135'000 << 95;
+    QTest::newRow("a second late: not sooner than 95 ms") << 1'000'000 << 1'095'000 << 95;
+}
+
+void TestWindow::tickSchedule() {
+    QFETCH(int, late);
+    QFETCH(int, nextDue);
+    QFETCH(int, delay);
+    using std::chrono::microseconds;
+    const std::chrono::steady_clock::time_point due{std::chrono::hours(1)};
+    const NextTick next = ScheduleNextTick(due + microseconds(late), due,
+                                           std::chrono::milliseconds(kTickMilliseconds));
+    QCOMPARE(int((next.due - due) / microseconds(1)), nextDue);
+    QCOMPARE(int(next.delay.count()), delay);
+}
+
 void TestWindow::heldKeyDoesNotStartGame_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::newRow("Return") << Qt::Key_Return;
@@ -472,7 +500,8 @@ void TestWindow::gameOverMessage() {
     bool checked = false;
     rig.WhenMessageShown([&](QMessageBox* box) {
         QCOMPARE(box->text(), QStringLiteral("You lose!\n\nYour snake was 8 pieces long"));
-        QVERIFY(box->windowTitle().isEmpty());  // the application's own title is shown
+        // No title of its own: the window system shows the application's (the e2e run reads it).
+        QVERIFY(box->windowTitle().isEmpty());
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QVERIFY(!rig.window.tickTimer().isActive());
@@ -533,6 +562,7 @@ void TestWindow::closeWhileMessageShown() {
     rig.WhenMessageShown([&](QMessageBox*) { closed = rig.handle()->close(); });
     rig.ClickStart();
     QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
+    QVERIFY(!rig.messageLeftUp);  // the window's close took the message down
     QTRY_COMPARE(ShownMessages(), 0);
     QVERIFY(!rig.window.isVisible());
     QVERIFY(!rig.window.tickTimer().isActive());
