@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/tickschedule.h"
 #include "playfield/fieldpainter.h"
 
 namespace snake {
@@ -17,11 +18,16 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     setWindowTitle(QStringLiteral("Velmor's Snake"));
     setFixedSize(kClientSize, kClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the field covers every pixel
-    setFocusPolicy(Qt::StrongFocus);
+    // The keyboard is with "Start!" between games and with the window in play (see
+    // SetStartVisible); Tab and clicks on the field never park it on a silent field.
+    setFocusPolicy(Qt::NoFocus);
 
     cmdStart.setObjectName(QStringLiteral("cmdStart"));
     cmdStart.setGeometry(kStartButtonRect);
     cmdStart.setAutoDefault(true);  // Enter presses it while it has focus, as Space does
+    cmdStart.setAccessibleDescription(
+        tr("Press Start! to play, then steer the snake with the arrow keys. It grows with every "
+           "meal; only the wall ends the game."));
     cmdStart.installEventFilter(this);
     connect(&cmdStart, &QPushButton::clicked, this, &frmSnake::cmdStart_Click);
 
@@ -40,17 +46,28 @@ frmSnake::~frmSnake() {
 
 void frmSnake::cmdStart_Click() {
     game_.cmdStart_Click();
+    // The heading is chosen at random and shows only on screen: a screen reader says it.
+    const SnakeGame& game = game_;
+    const QString heading = game.blnLeft    ? tr("left")
+                            : game.blnRight ? tr("right")
+                            : game.blnUp    ? tr("up")
+                                            : tr("down");
+    setAccessibleDescription(
+        tr("The snake sets off heading %1, %2 pieces long.").arg(heading).arg(game.intLength));
 }
 
 void frmSnake::tmrMain_Timer() {
-    // The next tick keeps to the schedule, so late ticks do not add up, but never comes
-    // sooner than 95% of the period after this one, however late this one was.
     if (tickPeriod_.count() > 0) {
-        const auto now = std::chrono::steady_clock::now();
-        nextTick_ = std::max(nextTick_ + tickPeriod_, now + tickPeriod_ * 95 / 100);
-        tmrMain.start(std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
+        const NextTick next =
+            ScheduleNextTick(std::chrono::steady_clock::now(), nextTick_, tickPeriod_);
+        nextTick_ = next.due;
+        tmrMain.start(next.delay);
     }
+    const std::int16_t length = game_.intLength;
     game_.tmrMain_Timer();  // a game over stops the timer again
+    if (game_.intLength != length) {
+        setAccessibleDescription(tr("A meal: the snake is %1 pieces long.").arg(game_.intLength));
+    }
 }
 
 std::int16_t frmSnake::VirtualKeyCode(int qtKey) {
@@ -157,6 +174,7 @@ void frmSnake::SetStartVisible(bool visible) {
     // Keys go where the player expects: to the button between games, to the field in play.
     // A hidden button must not keep the focus.
     if (visible) {
+        setAccessibleDescription(QString());  // the game's news ends with the game
         cmdStart.setFocus();
     } else {
         setFocus();

@@ -16,6 +16,13 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "somewhere else. The snake may turn straight back and cross its own body;"
     "only the wall ends the game.")
 set(CPACK_STRIP_FILES ON)
+# The same sources make the same .deb, whoever packs them where: every time stamp in it is the
+# date of the sources (cmake/Reproducible.cmake), and cmake/DebMembers.cmake takes the packer's
+# umask out of the archive's members.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT
+    "set(ENV{SOURCE_DATE_EPOCH} ${SNAKE_SOURCE_DATE_EPOCH})\nset(SNAKE_AR \"${CMAKE_AR}\")\n")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebMembers.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # <name>_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SNAKE_PACKAGE_MAINTAINER}")

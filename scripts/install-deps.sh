@@ -7,7 +7,8 @@ declare -A groups=(
     [build]="g++ cmake ninja-build qt6-base-dev libgl-dev"
     [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
-    [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils"
+    [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
+        devscripts groff-base man-db"
 )
 
 wanted=()

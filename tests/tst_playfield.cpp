@@ -1,7 +1,6 @@
 // The field's model: the reset pattern, colours read back as written, change notices.
 #include <QTest>
 
-#include "playfield/fieldpainter.h"
 #include "playfield/playfield.h"
 #include "support/gamefixture.h"
 
@@ -31,9 +30,6 @@ class TestPlayfield : public QObject {
     void outOfFieldIndexes_data();
     void outOfFieldIndexes();
     void observerHearsOnlyChanges();
-    void cellGeometry_data();
-    void cellGeometry();
-    void neighboursShareTheirOutline();
 };
 
 void TestPlayfield::resetPattern_data() {
@@ -133,36 +129,6 @@ void TestPlayfield::observerHearsOnlyChanges() {
     field.SetObserver(nullptr);
     field.SetCellColor(100, kBlue);
     QCOMPARE(observer.cells.size(), std::size_t{2});
-}
-
-void TestPlayfield::cellGeometry_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRect>("rect");
-    QTest::newRow("0") << 0 << QRect(8, 8, 9, 9);
-    QTest::newRow("44") << 44 << QRect(360, 8, 9, 9);
-    QTest::newRow("46") << 46 << QRect(16, 16, 9, 9);
-    QTest::newRow("1980") << 1980 << QRect(8, 360, 9, 9);
-    QTest::newRow("2024") << 2024 << QRect(360, 360, 9, 9);
-}
-
-void TestPlayfield::cellGeometry() {
-    QFETCH(int, index);
-    QFETCH(QRect, rect);
-    QCOMPARE(CellRect(index), rect);
-}
-
-void TestPlayfield::neighboursShareTheirOutline() {
-    for (int row = 0; row < kColumns; ++row) {
-        for (int column = 0; column + 1 < kColumns; ++column) {
-            QCOMPARE(CellRect(IndexOf(row, column)).right(),
-                     CellRect(IndexOf(row, column + 1)).left());
-            QCOMPARE(CellRect(IndexOf(column, row)).bottom(),
-                     CellRect(IndexOf(column + 1, row)).top());
-        }
-    }
-    // The grid covers pixels 8 to 368 on both axes.
-    QCOMPARE(CellRect(0).topLeft(), QPoint(8, 8));
-    QCOMPARE(CellRect(kLastCell).bottomRight(), QPoint(368, 368));
 }
 
 QTEST_GUILESS_MAIN(TestPlayfield)

@@ -571,23 +571,20 @@ void TestRules::oldBodyEntriesOfLongerGameDoNotLeak() {
 
 void TestRules::growthStopsAtFullArrays() {
     // The snake shuttles between two cells, eating at each: food is always drawn where
-    // the head goes next. It fills the body arrays and eats on.
+    // the head goes next. It fills the body arrays on tick kMaxLength - 9 and eats on: the
+    // next food is drawn on every tick after that too.
     GameRig rig;
     const int a = IndexOf(20, 20);
     const int b = IndexOf(20, 21);
     rig.Start(b, &SnakeGame::blnRight, a);
-    int meals = 0;
     for (int tick = 0; tick < kMaxLength; ++tick) {
         const bool toB = tick % 2 == 0;
         rig.Key(toB ? kKeyRight : kKeyLeft);
         rig.NextFood(toB ? a : b);
         rig.Ticks(1);
-        ++meals;
-        QCOMPARE(int(rig.game.intLength), std::min(8 + meals, int(kMaxLength)));
+        QCOMPARE(int(rig.game.intLength), std::min(9 + tick, int(kMaxLength)));
         QCOMPARE(int(rig.game.intFood), toB ? a : b);
     }
-    QCOMPARE(int(rig.game.intLength), int(kMaxLength));
-    QVERIFY(meals > kMaxLength - 8);
     QCOMPARE(rig.controls.interval, kTickMilliseconds);
     QVERIFY(rig.controls.messages.empty());
     QCOMPARE(rig.random.Overdrawn(), 0);

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/frmsnake.h"
+#include "app/tickschedule.h"
 #include "playfield/fieldpainter.h"
 #include "support/gamefixture.h"
 
@@ -169,6 +170,8 @@ class TestWindow : public QObject {
     void startFromMouseAndKeyboard_data();
     void startFromMouseAndKeyboard();
     void tickTimer();
+    void tickSchedule_data();
+    void tickSchedule();
     void heldKeyDoesNotStartGame_data();
     void heldKeyDoesNotStartGame();
     void tickRepaintsOnlyChangedCells();
@@ -336,8 +339,14 @@ void TestWindow::otherKeysChangeNothing() {
     }
     const SnakeGame before = rig.game();
     const std::size_t drawsLeft = rig.random.Left();
-    rig.Key(key);
-    rig.Key(key, Qt::ShiftModifier);
+    // The keyboard stays where it is: on "Start!" between games, where Space and Enter do
+    // something, and on the window in play.
+    QWidget* const keyboard =
+        inGame ? static_cast<QWidget*>(&rig.window) : rig.window.startButton();
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        rig.Key(key, modifier);
+        QCOMPARE(QApplication::focusWidget(), keyboard);
+    }
     const SnakeGame& after = rig.game();
     QCOMPARE(after.blnUp, kTrue);
     QCOMPARE(after.blnLeft + after.blnRight + after.blnDown, 0);
@@ -359,7 +368,8 @@ void TestWindow::startFromMouseAndKeyboard() {
     QFETCH(int, way);
     WindowRig rig;
     QVERIFY(rig.Show());
-    rig.Script(kQuietFood, &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.Script(IndexOf(28, 22), &SnakeGame::blnUp, IndexOf(30, 22));
+    rig.random.PushCell(kQuietFood);  // the food after the first meal
     if (way == 0) {
         rig.ClickStart();
     } else {
@@ -370,7 +380,14 @@ void TestWindow::startFromMouseAndKeyboard() {
     QCOMPARE(rig.game().intHead, IndexOf(30, 22));
     QCOMPARE(rig.game().intLength, std::int16_t{8});
     QVERIFY(rig.window.tickTimer().isActive());
+    // What a screen reader says of the focused window: the heading, then each meal.
+    QCOMPARE(QApplication::focusWidget(), &rig.window);
+    QCOMPARE(rig.window.accessibleDescription(),
+             QStringLiteral("The snake sets off heading up, 8 pieces long."));
     QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+    QTRY_COMPARE(rig.game().intLength, std::int16_t{9});
+    QCOMPARE(rig.window.accessibleDescription(),
+             QStringLiteral("A meal: the snake is 9 pieces long."));
 }
 
 void TestWindow::tickTimer() {
@@ -389,6 +406,31 @@ void TestWindow::tickTimer() {
     // machine can only make it later.
     QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
     QVERIFY2(sinceClick.elapsed() >= 95, qPrintable(QString::number(sinceClick.elapsed())));
+}
+
+void TestWindow::tickSchedule_data() {
+    // How late a tick runs, in microseconds; when the next is due after this one was, and in
+    // how many milliseconds the timer fires for it.
+    QTest::addColumn<int>("late");
+    QTest::addColumn<int>("nextDue");
+    QTest::addColumn<int>("delay");
+    QTest::newRow("on time") << 0 << 100'000 << 100;
+    QTest::newRow("2.4 ms late: on schedule, rounded up") << 2'400 << 100'000 << 98;
+    QTest::newRow("6.6 ms late: not sooner than 95 ms") << 6'600 << 101'600 << 95;
+    QTest::newRow("40 ms late: not sooner than 95 ms") << 40'000 << 135'000 << 95;
+    QTest::newRow("a second late: not sooner than 95 ms") << 1'000'000 << 1'095'000 << 95;
+}
+
+void TestWindow::tickSchedule() {
+    QFETCH(int, late);
+    QFETCH(int, nextDue);
+    QFETCH(int, delay);
+    using std::chrono::microseconds;
+    const std::chrono::steady_clock::time_point due{std::chrono::hours(1)};
+    const NextTick next = ScheduleNextTick(due + microseconds(late), due,
+                                           std::chrono::milliseconds(kTickMilliseconds));
+    QCOMPARE(int((next.due - due) / microseconds(1)), nextDue);
+    QCOMPARE(int(next.delay.count()), delay);
 }
 
 void TestWindow::heldKeyDoesNotStartGame_data() {
@@ -458,7 +500,8 @@ void TestWindow::gameOverMessage() {
     bool checked = false;
     rig.WhenMessageShown([&](QMessageBox* box) {
         QCOMPARE(box->text(), QStringLiteral("You lose!\n\nYour snake was 8 pieces long"));
-        QVERIFY(box->windowTitle().isEmpty());  // the application's own title is shown
+        // No title of its own: the window system shows the application's (the e2e run reads it).
+        QVERIFY(box->windowTitle().isEmpty());
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QVERIFY(!rig.window.tickTimer().isActive());
@@ -519,6 +562,7 @@ void TestWindow::closeWhileMessageShown() {
     rig.WhenMessageShown([&](QMessageBox*) { closed = rig.handle()->close(); });
     rig.ClickStart();
     QTRY_VERIFY_WITH_TIMEOUT(closed, 10000);
+    QVERIFY(!rig.messageLeftUp);  // the window's close took the message down
     QTRY_COMPARE(ShownMessages(), 0);
     QVERIFY(!rig.window.isVisible());
     QVERIFY(!rig.window.tickTimer().isActive());

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Checks that the game installs and packages like a well-kept desktop program.
 #
-#   check_install.sh install   installs into a scratch DESTDIR; the files are all there, the
-#                              desktop entry and the metainfo validate and agree with each other
-#   check_install.sh deb       builds the .deb with cpack, checks its control fields, unpacks it
-#                              into a scratch root and opens the unpacked game under Xvfb
-#                              (scripts/with-x.sh, which runs `check_install.sh windows <root>`)
-#   check_install.sh icons     the checked-in PNG icons are what the SVG renders to
+#   check_install.sh install     installs into a scratch DESTDIR; the files are all there, the
+#                                desktop entry and the metainfo validate and agree with each other
+#   check_install.sh deb <.deb>  checks the package's control fields, unpacks it into a scratch
+#                                root and opens the unpacked game under Xvfb (scripts/with-x.sh
+#                                runs `check_install.sh windows <root>`)
+#   check_install.sh icons       the checked-in PNG icons are what the SVG renders to
 #
 # CTest passes everything through the environment (tests/packaging/CMakeLists.txt):
-# SNAKE_BUILD_DIR, SNAKE_APP_ID, SNAKE_EXECUTABLE, SNAKE_VERSION, CMAKE_COMMAND, CPACK_COMMAND,
-# SNAKE_WITH_X, and for `icons` RSVG_CONVERT, SNAKE_ICON_SVG, SNAKE_RENDER_ICONS and
-# SNAKE_SOURCE_HICOLOR.
+# SNAKE_BUILD_DIR, SNAKE_APP_ID, SNAKE_EXECUTABLE, SNAKE_VERSION, SNAKE_INSTALL_BINDIR,
+# SNAKE_SOURCE_DATE_EPOCH, CMAKE_COMMAND, SNAKE_WITH_X, and for `icons` RSVG_CONVERT,
+# SNAKE_ICON_SVG, SNAKE_RENDER_ICONS and SNAKE_SOURCE_HICOLOR.
 set -euo pipefail
 
 fail() {
@@ -64,13 +64,16 @@ check_appstream() {  # check_appstream validate <file> | check_appstream validat
     fi
 }
 
-# What the game installs under the prefix, and nothing more.
+# What the game installs under the prefix, and nothing more; the program is in games/ packaged.
+bindir=$SNAKE_INSTALL_BINDIR
 expected_files() {
     local id=$SNAKE_APP_ID
     printf '%s\n' \
-        "usr/bin/$SNAKE_EXECUTABLE" \
+        "usr/$bindir/$SNAKE_EXECUTABLE" \
         "usr/share/applications/$id.desktop" \
+        "usr/share/doc/velmors-snake/changelog.gz" \
         "usr/share/doc/velmors-snake/copyright" \
+        "usr/share/man/man6/velmors-snake.6.gz" \
         "usr/share/icons/hicolor/128x128/apps/$id.png" \
         "usr/share/icons/hicolor/48x48/apps/$id.png" \
         "usr/share/icons/hicolor/scalable/apps/$id.svg" \
@@ -85,7 +88,6 @@ check_tree() {  # check_tree <root>
     [[ "$actual" == "$(expected_files)" ]] || fail "installed files differ from the expected ones:" \
         $'\n'"$(diff <(expected_files) <(echo "$actual"))"
 
-    [[ -x "$root/usr/bin/$SNAKE_EXECUTABLE" ]] || fail "usr/bin/$SNAKE_EXECUTABLE is not executable"
     local size kind
     for size in 48 128; do
         kind=$(file -b "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")
@@ -95,10 +97,11 @@ check_tree() {  # check_tree <root>
 
     local entry=$root/usr/share/applications/$id.desktop
     check_desktop_entry "$entry"
-    # The entry must start the installed program and name the installed icon.
-    local exec icon categories
+    # The entry must start the installed program, by its full path, and name the installed icon.
+    local exec icon categories date
     exec=$(desktop_key "$entry" Exec)
-    [[ "${exec%% *}" == "$SNAKE_EXECUTABLE" ]] || fail "Exec=$exec does not start $SNAKE_EXECUTABLE"
+    [[ "${exec%% *}" == "/usr/$bindir/$SNAKE_EXECUTABLE" && -x "$root${exec%% *}" ]] ||
+        fail "Exec=$exec is not the installed program"
     icon=$(desktop_key "$entry" Icon)
     [[ "$icon" == "$id" ]] || fail "Icon=$icon is not the installed icon $id"
     categories=";$(desktop_key "$entry" Categories)"
@@ -111,8 +114,9 @@ check_tree() {  # check_tree <root>
     # validate-tree also looks for the desktop entry that the metainfo launches.
     check_appstream validate-tree "$root/usr"
     grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
-    grep -q "<release version=\"$SNAKE_VERSION\"" "$metainfo" ||
-        fail "the metainfo has no release $SNAKE_VERSION (the version in project())"
+    date=$(date -u -d "@$SNAKE_SOURCE_DATE_EPOCH" +%F)
+    grep -q "<release version=\"$SNAKE_VERSION\" date=\"$date\"" "$metainfo" ||
+        fail "the metainfo has no release $SNAKE_VERSION (project()) of $date (the sources' date)"
 }
 
 check_install() {
@@ -129,17 +133,10 @@ deb_field() {  # deb_field <deb> <name>
     dpkg-deb --field "$1" "$2"
 }
 
-check_deb() {
-    need "$CPACK_COMMAND" dpkg-deb dpkg Xvfb openbox dbus-run-session xdotool xprop \
-        desktop-file-validate appstreamcli file
-    local log=$scratch/cpack.log
-    timeout 120 "$CPACK_COMMAND" --config "$SNAKE_BUILD_DIR/CPackConfig.cmake" -B "$scratch/cpack" \
-        >"$log" 2>&1 || fail "cpack failed:"$'\n'"$(cat "$log")"
-    local debs=("$scratch"/cpack/*.deb)
-    [[ ${#debs[@]} -eq 1 && -f "${debs[0]}" ]] || fail "cpack made no single .deb: ${debs[*]}"
-    local deb=${debs[0]}
-
-    local package version arch
+check_deb() {  # check_deb <deb>
+    need dpkg-deb dpkg Xvfb openbox dbus-run-session xdotool xprop desktop-file-validate \
+        appstreamcli file
+    local deb=$1 package version arch
     package=$(deb_field "$deb" Package)
     version=$(deb_field "$deb" Version)
     arch=$(dpkg --print-architecture)
@@ -181,7 +178,7 @@ check_windows() {  # check_windows <root>
 # into the program.
 check_window() {  # check_window <root> <data_dirs>
     local root=$1 data_dirs=$2
-    QT_QPA_PLATFORM=xcb XDG_DATA_DIRS="$data_dirs" "$root/usr/bin/$SNAKE_EXECUTABLE" \
+    QT_QPA_PLATFORM=xcb XDG_DATA_DIRS="$data_dirs" "$root/usr/$bindir/$SNAKE_EXECUTABLE" \
         >"$scratch/game.log" 2>&1 &
     local game=$!
     pids+=("$game")
@@ -236,8 +233,8 @@ check_icons() {
 
 case "${1:-}" in
     install) check_install ;;
-    deb) check_deb ;;
-    windows) check_windows "$2" ;;
+    deb) bindir=games check_deb "$2" ;;
+    windows) bindir=games check_windows "$2" ;;
     icons) check_icons ;;
-    *) fail "usage: check_install.sh install|deb|icons" ;;
+    *) fail "usage: check_install.sh install|deb <.deb>|icons" ;;
 esac
