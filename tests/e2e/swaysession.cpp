@@ -11,6 +11,7 @@ namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
+constexpr char kTitle[] = "Velmor's Snake";
 
 std::string Output(const std::string& command) {
     std::string output;
@@ -83,7 +84,7 @@ Session::WindowId SwaySession::FindMain() {
 std::vector<Session::WindowId> SwaySession::OtherWindows() {
     std::vector<WindowId> found;
     for (const View& view : Views()) {
-        if (view.pid == pid() && view.id != main()) {
+        if (view.pid == pid() && view.id != main() && view.name == kTitle) {
             found.push_back(view.id);
         }
     }
