@@ -68,9 +68,8 @@ class NoControls final : public GameControls {
     void ShowMessage(const std::string& /*text*/) override {}
 };
 
-// A new game as the shipped game starts one: chance from the clock-seeded generator.
-// The field is not cleared between games; only walls make NewGame draw again, so that
-// does not change the cost.
+// A new game as the shipped game starts one, with the clock-seeded generator. The field is not
+// cleared between games: only walls make NewGame draw again, which does not change the cost.
 void BM_NewGame(benchmark::State& state) {
     Playfield field;
     NoControls controls;

@@ -270,7 +270,7 @@ void Rows(const Figures& figures) {
         };
         const auto cpu = figures.Get("BM_Idle/" + std::to_string(when), "cpu_s");
         Row(std::string("CPU while idle, ") + idle[when] + " (10 s)", "0 s", cpu, "s", cpu == 0.0,
-            ", " + wakeUps(when) + " wake-ups (a bare window: " + wakeUps(2) + ")");
+            ", wake-ups: " + wakeUps(when) + " (a bare window: " + wakeUps(2) + ")");
     }
     const struct {
         const char* figure;
