@@ -2,9 +2,9 @@
 # Measures the game's speed, memory and timing, and prints each figure next to its target:
 #   scripts/bench.sh
 # Installs whatever is missing, builds the `bench` preset (build/bench), runs every benchmark
-# (about four minutes; the window's in a display of its own, scripts/with-x.sh) and prints the
-# table: figure | target | measured | met. A report, not a test: a missed target still exits 0.
-# Each program's whole output stays in build/bench/results/.
+# (about two and a half minutes; the window's in a display of its own, scripts/with-x.sh) and
+# prints the table: figure | target | measured | met. A report, not a test: a missed target
+# still exits 0. Each program's whole output stays in build/bench/results/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
