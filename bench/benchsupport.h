@@ -1,8 +1,12 @@
-// Small helpers the benchmark programs share: reading /proc, and turning samples into figures.
-// Plain C++, no Qt, so the rules benchmark and the start-up launcher can use them too.
+// What the benchmark programs share: the table of figures against their targets, made from
+// what Google Benchmark measured. The table's rows start with "| ".
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,45 +14,32 @@
 
 namespace snake::bench {
 
-// The fields of a /proc/<pid>/stat line that the benchmarks read, in clock ticks.
-struct ProcStat {
-    long long utime = 0;      // user time
-    long long stime = 0;      // system time
-    long long starttime = 0;  // process start, after boot
+// Prints every run as the console reporter does, and keeps each benchmark's figure: the
+// median of its repetitions, or its one run.
+class Figures final : public benchmark::ConsoleReporter {
+  public:
+    Figures() : ConsoleReporter(OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override;
+    // The real time of benchmark `name` ("BM_Tick/8") in its unit, or one of its counters;
+    // none when it failed or did not run.
+    std::optional<double> Get(const std::string& name, const std::string& counter = {}) const;
+
+  private:
+    std::map<std::string, Run> kept_;
 };
 
-// Parses a /proc/<pid>/stat line. The command name sits in parentheses and may itself hold
-// spaces and parentheses, so the fields are counted from the last ')'.
-std::optional<ProcStat> ParseProcStat(std::string_view line);
+// A number as the table shows it: fewer decimals the larger it is.
+std::string Format(double value);
+// One row of the table: the value and its unit, then `more`; "failed" and "not measured"
+// without a value. `met` is none for a figure with no target.
+void Row(std::string_view figure, std::string_view target, std::optional<double> value,
+         std::string_view unit, std::optional<bool> met, std::string_view more = {});
 
-// The "VmRSS:" figure of a /proc/<pid>/status text, in KiB.
-std::optional<long long> ParseVmRssKb(std::string_view status);
+// Runs the benchmarks the command line selects, then `rows`.
+int RunAndTabulate(int argc, char** argv, const std::function<void(const Figures&)>& rows);
 
-// The whole of a small file such as one under /proc; empty when it cannot be read.
-std::string ReadSmallFile(const char* path);
-
-// Nanoseconds on CLOCK_MONOTONIC and CLOCK_BOOTTIME.
 std::int64_t MonotonicNs();
-std::int64_t BoottimeNs();
-
 // Nearest-rank percentile, p in (0, 100]; 0 for no values.
 double Percentile(std::vector<double> values, double p);
-// The middle value, or the mean of the two middle ones; 0 for no values.
-double Median(std::vector<double> values);
-
-// How evenly a periodic timer fired, from the times it fired.
-struct TickStats {
-    int intervals = 0;
-    double meanMs = 0;
-    double minMs = 0;
-    double maxMs = 0;
-    double p99LatenessMs = 0;  // lateness: how much longer than the period an interval was
-    int lateOver10Ms = 0;
-    int early = 0;           // intervals shorter than 95 % of the period
-    int earlyAfterLate = 0;  // of those, the ones right after an interval longer than the period
-    std::vector<double> intervalsMs;
-};
-
-TickStats AnalyseTicks(const std::vector<std::int64_t>& timesNs, double periodMs);
 
 }  // namespace snake::bench

@@ -1,9 +1,9 @@
 // Start-up figures for any Qt Widgets program this file is compiled into, with no change to
 // its main(): once the program's first window has been painted and the frame has reached the
 // display server, one line goes to standard output and the program quits:
-//   first_frame_ns=<CLOCK_MONOTONIC> rss_kb=<VmRSS> since_stat_ms=<ms since the kernel's start
-//   time>
-// startup_compare takes the time just before it starts the program.
+//   first_frame_ns=<CLOCK_MONOTONIC> rss_kb=<resident memory>
+// window_bench takes the time just before it starts the program.
+#include <time.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -12,9 +12,6 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "benchsupport.h"
-
-namespace snake::bench {
 namespace {
 
 class FirstFrameProbe final : public QObject {
@@ -35,17 +32,15 @@ class FirstFrameProbe final : public QObject {
   private:
     void Report() {
         QGuiApplication::sync();  // the display server has the frame, not just the socket
-        const std::int64_t now = MonotonicNs();
-        const std::int64_t boottime = BoottimeNs();
-        const auto rss = ParseVmRssKb(ReadSmallFile("/proc/self/status"));
-        const auto stat = ParseProcStat(ReadSmallFile("/proc/self/stat"));
-        const auto ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
-        const double sinceStatMs =
-            stat ? static_cast<double>(boottime) / 1e6 -
-                       static_cast<double>(stat->starttime) * 1e3 / ticksPerSecond
-                 : -1;
-        std::printf("first_frame_ns=%lld rss_kb=%lld since_stat_ms=%.1f\n",
-                    static_cast<long long>(now), rss.value_or(-1), sinceStatMs);
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        long pages = -1;  // statm's second field is VmRSS, in pages
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            std::fscanf(statm, "%*d %ld", &pages);
+            std::fclose(statm);
+        }
+        std::printf("first_frame_ns=%lld rss_kb=%ld\n", now.tv_sec * 1'000'000'000LL + now.tv_nsec,
+                    pages * sysconf(_SC_PAGESIZE) / 1024);
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }
@@ -62,4 +57,3 @@ void InstallProbe() {
 Q_COREAPP_STARTUP_FUNCTION(InstallProbe)
 
 }  // namespace
-}  // namespace snake::bench

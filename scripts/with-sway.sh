@@ -4,15 +4,7 @@
 # The command sees WAYLAND_DISPLAY, SWAYSOCK and XDG_RUNTIME_DIR; its exit status is ours.
 # sway will not run as root: then it and the command run as nobody, in folders of their own.
 set -euo pipefail
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session-lib.sh"
 
 mkdir -m 700 "$work/run" "$work/home"
 as=()
@@ -29,28 +21,20 @@ chmod 644 "$work/config"
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     "${as[@]}" sway -c "$work/config" >"$work/sway.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 200); do
+sockets() {  # exports WAYLAND_DISPLAY and SWAYSOCK once sway has made both
     for file in "$XDG_RUNTIME_DIR"/wayland-* "$XDG_RUNTIME_DIR"/sway-ipc.*.sock; do
         [[ -S "$file" && "$file" == */wayland-* ]] && export WAYLAND_DISPLAY="${file##*/}"
         [[ -S "$file" && "$file" == */sway-ipc.* ]] && export SWAYSOCK="$file"
     done
-    [[ -n "${WAYLAND_DISPLAY:-}" && -n "${SWAYSOCK:-}" ]] && break
-    sleep 0.05
-done
-if [[ -z "${WAYLAND_DISPLAY:-}" || -z "${SWAYSOCK:-}" ]]; then
-    echo "with-sway: sway did not start" >&2
-    cat "$work/sway.log" >&2
-    exit 1
-fi
+    [[ -n "${WAYLAND_DISPLAY:-}" && -n "${SWAYSOCK:-}" ]]
+}
+wait_for sockets || { echo "with-sway: sway did not start" >&2; cat "$work/sway.log" >&2; exit 1; }
 
 # One virtual keyboard for the whole session. A client sets its keyboard up when the seat
 # gets one: were each key sent by a keyboard of its own, the first would arrive too early.
 "${as[@]}" wtype -s 600000 &
 pids+=($!)
-for _ in $(seq 200); do
-    swaymsg -t get_seats | grep -q '"capabilities": [1-9]' && break
-    sleep 0.05
-done
+wait_for eval "swaymsg -t get_seats | grep -q '\"capabilities\": [1-9]'" || true
 
 # The command runs as nobody too, unless the build lies where nobody cannot read it.
 for arg in "$@"; do
@@ -61,5 +45,4 @@ for arg in "$@"; do
         chown "$(id -u):$(id -g)" "$work/home"
     fi
 done
-# The daemon's complaint about its fd limit is noise here.
-"${as[@]}" dbus-run-session -- "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+in_dbus_session "${as[@]}" -- "$@"

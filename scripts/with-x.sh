@@ -4,6 +4,7 @@
 # --no-wm leaves the window manager out. The command sees DISPLAY and XDG_RUNTIME_DIR; its
 # exit status is ours.
 set -euo pipefail
+source "$(dirname "$0")/session-lib.sh"
 
 wm=openbox
 if [[ "${1:-}" == --no-wm ]]; then
@@ -11,23 +12,11 @@ if [[ "${1:-}" == --no-wm ]]; then
     shift
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 # Xvfb picks a free display and tells us its number.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-for _ in $(seq 200); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "with-x: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+wait_for test -s "$work/display" ||
+    { echo "with-x: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
@@ -35,11 +24,7 @@ chmod 700 "$work"
 if [[ -n "$wm" ]]; then
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-    done
+    wait_for eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || true
 fi
 
-# The session bus a desktop has; the daemon's complaint about its fd limit is noise here.
-dbus-run-session -- "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+in_dbus_session -- "$@"

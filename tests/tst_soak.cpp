@@ -60,7 +60,6 @@ void TestSoak::randomKeysOverManyGames() {
         }
 
         const int foodBefore = game.intFood;
-        const int lengthBefore = game.intLength;
         const std::size_t messagesBefore = controls.messages.size();
         game.tmrMain_Timer();
         ++gameTicks;
@@ -85,8 +84,6 @@ void TestSoak::randomKeysOverManyGames() {
         meals += ate ? 1 : 0;
         QVERIFY(IsOnField(game.intHead) && !IsBorderCell(game.intHead));
         QCOMPARE(int(game.intLength), std::min(8 + meals, int(kMaxLength)));
-        QCOMPARE(int(game.intLength),
-                 ate ? std::min(lengthBefore + 1, int(kMaxLength)) : lengthBefore);
         QCOMPARE(controls.interval, kTickMilliseconds);
         // The whole field now and then; the cells a tick touches on every tick.
         if (tick % 512 == 0) {

@@ -208,7 +208,6 @@ void TestWindow::fieldPixelsAtStart() {
         QCOMPARE(QColor(image.pixel(corner.x, corner.y)), QColor(Qt::red));
     }
     QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(4, 200)), QColor(Qt::black));
 }
 
 void TestWindow::fieldPixelsInPlay() {
@@ -406,6 +405,10 @@ void TestWindow::tickTimer() {
     // machine can only make it later.
     QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
     QVERIFY2(sinceClick.elapsed() >= 95, qPrintable(QString::number(sinceClick.elapsed())));
+    // A tick held up by a busy event loop arms the next on the schedule: 95 ms, not 100.
+    QTest::qSleep(130);
+    QTRY_COMPARE(rig.game().intHead, IndexOf(28, 22));
+    QCOMPARE(timer.interval(), 95);
 }
 
 void TestWindow::tickSchedule_data() {
