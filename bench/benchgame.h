@@ -31,7 +31,7 @@ class CountingControls final : public GameControls {
   public:
     void SetStartVisible(bool visible) override { startVisible = visible; }
     void SetTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void ShowMessage(const std::string& /*text*/) override { ++messages; }
+    void ShowGameOver(int /*length*/) override { ++messages; }
 
     bool startVisible = true;
     int timerInterval = 0;

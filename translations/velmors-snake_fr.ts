@@ -1,0 +1,65 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>snake::frmSnake</name>
+    <message>
+        <source>Velmor&apos;s Snake</source>
+        <translation>Le serpent de Velmor</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>Démarrer !</translation>
+    </message>
+    <message>
+        <source>Press Start! to play, then steer the snake with the arrow keys. It grows with every meal; only the wall ends the game.</source>
+        <translation>Appuyez sur « Démarrer ! » pour jouer, puis dirigez le serpent avec les touches fléchées. Il grandit à chaque repas ; seul le mur met fin à la partie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading left, %n pieces long.</source>
+        <translation>
+            <numerusform>Le serpent part vers la gauche, long de %n segment.</numerusform>
+            <numerusform>Le serpent part vers la gauche, long de %n segments.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading right, %n pieces long.</source>
+        <translation>
+            <numerusform>Le serpent part vers la droite, long de %n segment.</numerusform>
+            <numerusform>Le serpent part vers la droite, long de %n segments.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading up, %n pieces long.</source>
+        <translation>
+            <numerusform>Le serpent part vers le haut, long de %n segment.</numerusform>
+            <numerusform>Le serpent part vers le haut, long de %n segments.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading down, %n pieces long.</source>
+        <translation>
+            <numerusform>Le serpent part vers le bas, long de %n segment.</numerusform>
+            <numerusform>Le serpent part vers le bas, long de %n segments.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A meal: the snake is %n pieces long.</source>
+        <translation>
+            <numerusform>Un repas : le serpent mesure maintenant %n segment.</numerusform>
+            <numerusform>Un repas : le serpent mesure maintenant %n segments.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You lose!</source>
+        <translation>Perdu !</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your snake was %n pieces long</source>
+        <translation>
+            <numerusform>Votre serpent mesurait %n segment</numerusform>
+            <numerusform>Votre serpent mesurait %n segments</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
