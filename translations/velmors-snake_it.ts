@@ -16,7 +16,7 @@
     <message>
         <source>Press Start! to play, then steer the snake with the arrow keys. It grows with every meal; only the wall ends the game.</source>
         <extracomment>Read by a screen reader on the button; &quot;Start!&quot; as on the button.</extracomment>
-        <translation>Premi Inizia! per giocare, poi guida il serpente con i tasti freccia. Cresce a ogni pasto; solo il muro pone fine alla partita.</translation>
+        <translation>Premi «Inizia!» per giocare, poi guida il serpente con i tasti freccia. Cresce a ogni pasto; solo il muro pone fine alla partita.</translation>
     </message>
     <message numerus="yes">
         <source>The snake sets off heading left, %n pieces long.</source>
