@@ -576,8 +576,7 @@ void TestWindow::gameOverMessage() {
     QFETCH(QString, start);
     QFETCH(QString, text);
     QFETCH(QString, ok);
-    const QString found = translations.Install(QLocale(language));
-    QCOMPARE(found.isEmpty(), language.isEmpty() || language == QLatin1String("xx"));
+    translations.Install(QLocale(language));
     WindowRig rig;
     QVERIFY(rig.Show());
     QCOMPARE(rig.window.startButton()->text(), start);
