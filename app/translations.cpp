@@ -1,6 +1,7 @@
 #include "app/translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 namespace snake {
@@ -20,13 +21,13 @@ QString Translations::Install(const QLocale& locale) {
             continue;
         }
         QCoreApplication::installTranslator(&game_);
-        const QString found = game_.filePath().section(QLatin1Char('/'), -1).mid(prefix.size());
+        const QString found = QFileInfo(game_.filePath()).completeBaseName().mid(prefix.size());
         // Qt's translation for the same language, which also sets the layout direction.
-        if (qt_.load(QStringLiteral("qtbase_") + found.chopped(3),
+        if (qt_.load(QStringLiteral("qtbase_") + found,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qt_);
         }
-        return found.chopped(3);  // less ".qm"
+        return found;
     }
     return {};
 }
