@@ -12,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTranslator>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 
@@ -549,16 +550,12 @@ void TestWindow::gameOverMessage_data() {
                                                << "You lose!\n\nYour snake was 22 pieces long"
                                                << "OK";
     // Plural forms: Polish has three, Russian three, Arabic six.
-    const char* const polish = "Przegrana!\n\nTwój wąż miał %1 długości";
-    QTest::newRow("pl, 8") << "return"
-                           << "pl" << 8 << "Start!" << QString::fromUtf8(polish).arg("8 segmentów")
-                           << "OK";
-    QTest::newRow("pl, 22") << "return"
-                            << "pl" << 22 << "Start!"
-                            << QString::fromUtf8(polish).arg("22 segmenty") << "OK";
-    QTest::newRow("pl, 25") << "click"
-                            << "pl" << 25 << "Start!"
-                            << QString::fromUtf8(polish).arg("25 segmentów") << "OK";
+    const QString polish = QStringLiteral("Przegrana!\n\nTwój wąż miał %1 długości");
+    for (const char* pieces : {"8 segmentów", "22 segmenty", "25 segmentów"}) {
+        QTest::addRow("pl, %s", pieces) << "return"
+                                        << "pl" << std::atoi(pieces) << "Start!"
+                                        << polish.arg(QString::fromUtf8(pieces)) << "OK";
+    }
     QTest::newRow("ru, 22") << "return"
                             << "ru" << 22 << "Старт!"
                             << "Вы проиграли!\n\nВаша змейка была длиной 22 звена"
