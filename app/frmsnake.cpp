@@ -13,9 +13,16 @@
 namespace snake {
 
 frmSnake::frmSnake(RandomSource& random, QWidget* parent)
-    : QWidget(parent), game_(field_, *this, random), cmdStart(tr("Start!"), this) {
+    : QWidget(parent),
+      game_(field_, *this, random),
+      //: The button that starts a game: short, it must fit a 100-pixel-wide button.
+      cmdStart(tr("Start!"), this) {
     setObjectName(QStringLiteral("frmSnake"));
-    setWindowTitle(QStringLiteral("Velmor's Snake"));
+    //: The game's name: window title and menu entry. "Velmor" is a person's name.
+    setWindowTitle(tr("Velmor's Snake"));
+    // The field is a picture, the same in every language: only the message box follows a
+    // right-to-left language.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(kClientSize, kClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the field covers every pixel
     // The keyboard is with "Start!" between games and with the window in play (see
@@ -26,6 +33,7 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     cmdStart.setGeometry(kStartButtonRect);
     cmdStart.setAutoDefault(true);  // Enter presses it while it has focus, as Space does
     cmdStart.setAccessibleDescription(
+        //: Read by a screen reader on the button; "Start!" as on the button.
         tr("Press Start! to play, then steer the snake with the arrow keys. It grows with every "
            "meal; only the wall ends the game."));
     cmdStart.installEventFilter(this);
@@ -48,12 +56,13 @@ void frmSnake::cmdStart_Click() {
     game_.cmdStart_Click();
     // The heading is chosen at random and shows only on screen: a screen reader says it.
     const SnakeGame& game = game_;
-    const QString heading = game.blnLeft    ? tr("left")
-                            : game.blnRight ? tr("right")
-                            : game.blnUp    ? tr("up")
-                                            : tr("down");
+    const int length = game.intLength;
+    //: Screen reader, when a game starts.
     setAccessibleDescription(
-        tr("The snake sets off heading %1, %2 pieces long.").arg(heading).arg(game.intLength));
+        game.blnLeft    ? tr("The snake sets off heading left, %n pieces long.", nullptr, length)
+        : game.blnRight ? tr("The snake sets off heading right, %n pieces long.", nullptr, length)
+        : game.blnUp    ? tr("The snake sets off heading up, %n pieces long.", nullptr, length)
+                        : tr("The snake sets off heading down, %n pieces long.", nullptr, length));
 }
 
 void frmSnake::tmrMain_Timer() {
@@ -66,7 +75,9 @@ void frmSnake::tmrMain_Timer() {
     const std::int16_t length = game_.intLength;
     game_.tmrMain_Timer();  // a game over stops the timer again
     if (game_.intLength != length) {
-        setAccessibleDescription(tr("A meal: the snake is %1 pieces long.").arg(game_.intLength));
+        //: Screen reader, after the snake eats.
+        setAccessibleDescription(
+            tr("A meal: the snake is %n pieces long.", nullptr, game_.intLength));
     }
 }
 
@@ -191,11 +202,14 @@ void frmSnake::SetTimerInterval(int milliseconds) {
     }
 }
 
-void frmSnake::ShowMessage(const std::string& text) {
+void frmSnake::ShowGameOver(int length) {
+    //: The game-over message's first line.
+    const QString text = tr("You lose!") + QStringLiteral("\n\n") +
+                         //: The game-over message's second line, below a blank one (no full stop).
+                         tr("Your snake was %n pieces long", nullptr, length);
     // Not application-modal: that would keep the window from closing while the box is up.
     // Nothing else is live meanwhile: the tick is stopped and the button hidden.
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, this);
     box.setWindowModality(Qt::NonModal);
     QEventLoop loop;
     connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);

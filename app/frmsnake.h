@@ -52,7 +52,7 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     // GameControls
     void SetStartVisible(bool visible) override;
     void SetTimerInterval(int milliseconds) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowGameOver(int length) override;
     // Puts the waiting message back above the window, with the keyboard.
     void RaiseMessage();
 

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "app/frmsnake.h"
+#include "app/translations.h"
 #include "rules/random.h"
 
 namespace {
@@ -18,12 +19,17 @@ void SetWindowIcon() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmors-snake"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmor's Snake"));
     // Ties the window to the installed desktop entry, <id>.desktop (SNAKE_APP_ID from app/).
     QGuiApplication::setDesktopFileName(QStringLiteral(SNAKE_APP_ID));
 
+    // The desktop's language, as Qt reads it from the environment; no setting of our own.
+    snake::Translations translations;
+    translations.Install(QLocale::system());
+
     snake::ClockRandom random;
     snake::frmSnake window(random);
+    // The name the window system shows on the message too, in the player's language.
+    QApplication::setApplicationDisplayName(window.windowTitle());
     // Reading the icon loads Qt's image plugins: that waits until the field is on screen.
     QObject::connect(&window, &snake::frmSnake::firstFramePainted, &app, SetWindowIcon);
     window.show();

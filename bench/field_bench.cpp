@@ -65,7 +65,7 @@ class NoControls final : public GameControls {
   public:
     void SetStartVisible(bool /*visible*/) override {}
     void SetTimerInterval(int /*milliseconds*/) override {}
-    void ShowMessage(const std::string& /*text*/) override {}
+    void ShowGameOver(int /*length*/) override {}
 };
 
 // A new game as the shipped game starts one, with the clock-seeded generator. The field is not

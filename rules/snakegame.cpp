@@ -182,15 +182,11 @@ void SnakeGame::CheckWalls() {
     }
 }
 
-std::string SnakeGame::GameOverMessage(int length) {
-    return "You lose!\n\nYour snake was " + std::to_string(length) + " pieces long";
-}
-
 void SnakeGame::GameOver() {
     // The tick stops before the message goes up: the box waits for the player in an
     // event loop of its own, and no tick may move the dead snake meanwhile.
     controls_.SetTimerInterval(0);
-    controls_.ShowMessage(GameOverMessage(intLength));
+    controls_.ShowGameOver(intLength);
     controls_.SetStartVisible(true);
     field_.ResetGrid();
     RandomDirection();

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "playfield/playfield.h"
 #include "rules/random.h"
@@ -30,9 +29,10 @@ inline constexpr int kTickMilliseconds = 100;
 class GameControls {
   public:
     virtual ~GameControls() = default;
-    virtual void SetStartVisible(bool visible) = 0;         // the "Start!" button
-    virtual void SetTimerInterval(int milliseconds) = 0;    // the tick; 0 stops it
-    virtual void ShowMessage(const std::string& text) = 0;  // returns once it is dismissed
+    virtual void SetStartVisible(bool visible) = 0;       // the "Start!" button
+    virtual void SetTimerInterval(int milliseconds) = 0;  // the tick; 0 stops it
+    // The game-over message for a snake of `length` pieces; returns once it is dismissed.
+    virtual void ShowGameOver(int length) = 0;
 };
 
 class SnakeGame {
@@ -56,9 +56,6 @@ class SnakeGame {
     void CheckFood();
     void CheckWalls();
     void GameOver();
-
-    // The text shown when a snake of `length` pieces has hit the wall.
-    static std::string GameOverMessage(int length);
 
     // Game state.
     std::int16_t intHead = 0;    // cell of the head

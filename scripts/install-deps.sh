@@ -4,8 +4,9 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="g++ cmake ninja-build qt6-base-dev libgl-dev"
-    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland"
+    [build]="g++ cmake ninja-build qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools gettext"
+    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland \
+        qt6-translations-l10n"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
         devscripts groff-base man-db"

@@ -70,8 +70,6 @@ class TestRules : public QObject {
     void wallEndsGame_data();
     void wallEndsGame();
     void cellsBesideWallAreSafe();
-    void gameOverMessage_data();
-    void gameOverMessage();
     void gameOverLeavesIdleField();
     void secondGameAfterFirst();
 };
@@ -484,8 +482,7 @@ void TestRules::eatingGrows() {
     }
     rig.random.PushDraw(1, 4);  // the heading drawn at game over
     rig.Ticks(44 - 8 - meals);
-    QCOMPARE(rig.controls.messages,
-             std::vector<std::string>{SnakeGame::GameOverMessage(8 + meals)});
+    QCOMPARE(rig.controls.messages, std::vector<int>{8 + meals});
 }
 
 void TestRules::foodDrawnOnHeadIsEatenOnReturn() {
@@ -593,8 +590,7 @@ void TestRules::growthStopsAtFullArrays() {
     rig.Key(kKeyDown);
     rig.random.PushDraw(1, 4);
     rig.Ticks(24);
-    QCOMPARE(rig.controls.messages,
-             std::vector<std::string>{SnakeGame::GameOverMessage(kMaxLength)});
+    QCOMPARE(rig.controls.messages, std::vector<int>{kMaxLength});
     QVERIFY(IsResetPattern(rig.field));
 }
 
@@ -628,7 +624,7 @@ void TestRules::wallEndsGame() {
     rig.random.PushDraw(3, 4);
     rig.Ticks(1);
     QVERIFY(IsBorderCell(rig.game.intHead));
-    QCOMPARE(rig.controls.messages, std::vector<std::string>{SnakeGame::GameOverMessage(8)});
+    QCOMPARE(rig.controls.messages, std::vector<int>{8});
 }
 
 void TestRules::cellsBesideWallAreSafe() {
@@ -651,20 +647,6 @@ void TestRules::cellsBesideWallAreSafe() {
     rig.random.PushDraw(1, 4);
     rig.Ticks(1);
     QCOMPARE(rig.controls.messages.size(), std::size_t{1});
-}
-
-void TestRules::gameOverMessage_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("8") << 8 << "You lose!\n\nYour snake was 8 pieces long";
-    QTest::newRow("12") << 12 << "You lose!\n\nYour snake was 12 pieces long";
-    QTest::newRow("2025") << 2025 << "You lose!\n\nYour snake was 2025 pieces long";
-}
-
-void TestRules::gameOverMessage() {
-    QFETCH(int, length);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(SnakeGame::GameOverMessage(length)), text);
 }
 
 void TestRules::gameOverLeavesIdleField() {
@@ -708,7 +690,7 @@ void TestRules::secondGameAfterFirst() {
     rig.random.PushDraw(1, 4);
     rig.Ticks(14);
     QCOMPARE(rig.controls.messages.size(), std::size_t{2});
-    QCOMPARE(rig.controls.messages.back(), SnakeGame::GameOverMessage(9));
+    QCOMPARE(rig.controls.messages.back(), 9);
 }
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -9,11 +9,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include "app/frmsnake.h"
 #include "app/tickschedule.h"
+#include "app/translations.h"
 #include "playfield/fieldpainter.h"
 #include "support/gamefixture.h"
 
@@ -151,6 +156,8 @@ struct WindowRig {
 };
 
 constexpr int kQuietFood = IndexOf(2, 2);
+constexpr Flag SnakeGame::*kHeadings[] = {&SnakeGame::blnLeft, &SnakeGame::blnRight,
+                                          &SnakeGame::blnUp, &SnakeGame::blnDown};
 
 }  // namespace
 
@@ -159,8 +166,10 @@ class TestWindow : public QObject {
 
   private slots:
     void initTestCase();
+    void cleanup();
     void titleAndSize();
     void fieldPixelsAtStart();
+    void fieldPixelsInPlay_data();
     void fieldPixelsInPlay();
     void startButtonStandsWhereItShould();
     void arrowsReachGameWhateverHasFocus_data();
@@ -179,10 +188,19 @@ class TestWindow : public QObject {
     void gameOverMessage();
     void closeWhileMessageShown();
     void closeMidGame();
+    void everyLanguage_data();
+    void everyLanguage();
+
+  private:
+    Translations translations;  // English unless a test installs another language
 };
 
 void TestWindow::initTestCase() {
     QApplication::setApplicationDisplayName(QStringLiteral("Velmor's Snake"));
+}
+
+void TestWindow::cleanup() {
+    translations.Install(QLocale::c());
 }
 
 void TestWindow::titleAndSize() {
@@ -210,16 +228,28 @@ void TestWindow::fieldPixelsAtStart() {
     QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::white));
 }
 
+void TestWindow::fieldPixelsInPlay_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    QTest::newRow("Arabic, right to left") << QStringLiteral("ar");
+}
+
 void TestWindow::fieldPixelsInPlay() {
+    // The field is never mirrored, and the arrows keep their meaning, in every language.
+    QFETCH(QString, language);
+    QCOMPARE(translations.Install(QLocale(language)), language);
+    QCOMPARE(QGuiApplication::isRightToLeft(), !language.isEmpty());
     WindowRig rig;
     QVERIFY(rig.Show());
     rig.Script(IndexOf(20, 30), &SnakeGame::blnRight, IndexOf(20, 12));
     rig.ClickStart();
     QTRY_COMPARE(rig.game().intHead, IndexOf(20, 15));
+    rig.Key(Qt::Key_Down);
+    QTRY_COMPARE(rig.game().intHead, IndexOf(21, 15));
     QCoreApplication::processEvents();
     const QImage image = Grab(rig.window);
     QCOMPARE(PixelFault(image, rig.window.field(), QRect()), QString());
-    QCOMPARE(QColor(image.pixel(CellRect(IndexOf(20, 15)).center())), QColor(Qt::green));
+    QCOMPARE(QColor(image.pixel(CellRect(IndexOf(21, 15)).center())), QColor(Qt::green));
     QCOMPARE(QColor(image.pixel(CellRect(IndexOf(20, 30)).center())), QColor(Qt::blue));
 }
 
@@ -356,18 +386,40 @@ void TestWindow::otherKeysChangeNothing() {
 }
 
 void TestWindow::startFromMouseAndKeyboard_data() {
+    // How the game is started, the heading drawn for it (0 left, 1 right, 2 up, 3 down), and
+    // what a screen reader is told: the heading and length, then the length after a meal.
     QTest::addColumn<int>("way");
-    QTest::newRow("mouse") << 0;
-    QTest::newRow("space") << int(Qt::Key_Space);
-    QTest::newRow("return") << int(Qt::Key_Return);
-    QTest::newRow("enter") << int(Qt::Key_Enter);
+    QTest::addColumn<int>("heading");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("setOff");
+    QTest::addColumn<QString>("meal");
+    const QString meal = QStringLiteral("A meal: the snake is 9 pieces long.");
+    QTest::newRow("mouse") << 0 << 2 << QString() << "The snake sets off heading up, 8 pieces long."
+                           << meal;
+    QTest::newRow("space") << int(Qt::Key_Space) << 0 << QString()
+                           << "The snake sets off heading left, 8 pieces long." << meal;
+    QTest::newRow("return") << int(Qt::Key_Return) << 1 << QString()
+                            << "The snake sets off heading right, 8 pieces long." << meal;
+    QTest::newRow("enter") << int(Qt::Key_Enter) << 3 << QString()
+                           << "The snake sets off heading down, 8 pieces long." << meal;
+    QTest::newRow("mouse, Russian")
+        << 0 << 3 << QStringLiteral("ru") << "Змейка ползёт вниз, её длина — 8 звеньев."
+        << "Змейка поела, теперь её длина — 9 звеньев.";
 }
 
 void TestWindow::startFromMouseAndKeyboard() {
     QFETCH(int, way);
+    QFETCH(int, heading);
+    QFETCH(QString, language);
+    QFETCH(QString, setOff);
+    QFETCH(QString, meal);
+    QCOMPARE(translations.Install(QLocale(language)), language);
     WindowRig rig;
     QVERIFY(rig.Show());
-    rig.Script(IndexOf(28, 22), &SnakeGame::blnUp, IndexOf(30, 22));
+    // The head in the middle of the field, the food two cells ahead.
+    const int step = heading == 0 ? -1 : heading == 1 ? 1 : heading == 2 ? -kColumns : kColumns;
+    const int head = IndexOf(22, 22);
+    rig.Script(head + 2 * step, kHeadings[heading], head);
     rig.random.PushCell(kQuietFood);  // the food after the first meal
     if (way == 0) {
         rig.ClickStart();
@@ -376,17 +428,15 @@ void TestWindow::startFromMouseAndKeyboard() {
         rig.Key(static_cast<Qt::Key>(way));
     }
     QTRY_VERIFY(!rig.window.startButton()->isVisible());
-    QCOMPARE(rig.game().intHead, IndexOf(30, 22));
+    QCOMPARE(rig.game().intHead, head);
     QCOMPARE(rig.game().intLength, std::int16_t{8});
     QVERIFY(rig.window.tickTimer().isActive());
     // What a screen reader says of the focused window: the heading, then each meal.
     QCOMPARE(QApplication::focusWidget(), &rig.window);
-    QCOMPARE(rig.window.accessibleDescription(),
-             QStringLiteral("The snake sets off heading up, 8 pieces long."));
-    QTRY_COMPARE(rig.game().intHead, IndexOf(29, 22));
+    QCOMPARE(rig.window.accessibleDescription(), setOff);
+    QTRY_COMPARE(rig.game().intHead, head + step);
     QTRY_COMPARE(rig.game().intLength, std::int16_t{9});
-    QCOMPARE(rig.window.accessibleDescription(),
-             QStringLiteral("A meal: the snake is 9 pieces long."));
+    QCOMPARE(rig.window.accessibleDescription(), meal);
 }
 
 void TestWindow::tickTimer() {
@@ -485,24 +535,70 @@ void TestWindow::tickRepaintsOnlyChangedCells() {
 }
 
 void TestWindow::gameOverMessage_data() {
+    // How the message is dismissed; the language, the snake's length and what the player reads:
+    // the button between games, the message, its button.
     QTest::addColumn<QString>("dismiss");
-    QTest::newRow("OK clicked") << "click";
-    QTest::newRow("Return") << "return";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Space") << "space";
-    QTest::newRow("Escape") << "escape";
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("ok");
+    const QString english = QStringLiteral("You lose!\n\nYour snake was 8 pieces long");
+    for (const char* dismiss : {"click", "return", "enter", "space", "escape"}) {
+        QTest::addRow("English, %s", dismiss)
+            << dismiss << QString() << 8 << "Start!" << english << "OK";
+    }
+    QTest::newRow("unknown language: English") << "return"
+                                               << "xx" << 22 << "Start!"
+                                               << "You lose!\n\nYour snake was 22 pieces long"
+                                               << "OK";
+    // Plural forms: Polish has three, Russian three, Arabic six.
+    const QString polish = QStringLiteral("Przegrana!\n\nTwój wąż miał %1 długości");
+    for (const char* pieces : {"8 segmentów", "22 segmenty", "25 segmentów"}) {
+        QTest::addRow("pl, %s", pieces) << "return"
+                                        << "pl" << std::atoi(pieces) << "Start!"
+                                        << polish.arg(QString::fromUtf8(pieces)) << "OK";
+    }
+    QTest::newRow("ru, 22") << "return"
+                            << "ru" << 22 << "Старт!"
+                            << "Вы проиграли!\n\nВаша змейка была длиной 22 звена"
+                            << "OK";
+    QTest::newRow("ar, 8") << "click"
+                           << "ar" << 8 << "ابدأ!"
+                           << "لقد خسرت!\n\nبلغ طول ثعبانك 8 قطع"
+                           << "حسنًا";
 }
 
 void TestWindow::gameOverMessage() {
     QFETCH(QString, dismiss);
+    QFETCH(QString, language);
+    QFETCH(int, length);
+    QFETCH(QString, start);
+    QFETCH(QString, text);
+    QFETCH(QString, ok);
+    translations.Install(QLocale(language));
     WindowRig rig;
     QVERIFY(rig.Show());
-    rig.Script(kQuietFood, &SnakeGame::blnLeft, IndexOf(20, 8));
+    QCOMPARE(rig.window.startButton()->text(), start);
+    // Up the middle column, eating the food a cell ahead until the snake is `length` long.
+    const int meals = length - 8;
+    rig.Script(meals > 0 ? IndexOf(length - 1, 22) : kQuietFood, &SnakeGame::blnUp,
+               IndexOf(length, 22));
+    for (int meal = 1; meal <= meals; ++meal) {
+        rig.random.PushCell(meal < meals ? IndexOf(length - 1 - meal, 22) : kQuietFood);
+    }
     rig.random.PushDraw(2, 4);  // the heading drawn after the game
 
     bool checked = false;
     rig.WhenMessageShown([&](QMessageBox* box) {
-        QCOMPARE(box->text(), QStringLiteral("You lose!\n\nYour snake was 8 pieces long"));
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), ok);
+        // Wrapped, never cut; it follows the language's direction, the field does not.
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(label->width() >= label->minimumSizeHint().width());
+        QCOMPARE(box->layoutDirection(), QGuiApplication::layoutDirection());
+        QCOMPARE(rig.window.layoutDirection(), Qt::LeftToRight);
         // No title of its own: the window system shows the application's (the e2e run reads it).
         QVERIFY(box->windowTitle().isEmpty());
         QCOMPARE(box->buttons().size(), 1);
@@ -516,7 +612,7 @@ void TestWindow::gameOverMessage() {
         QTest::keyClick(rig.handle(), Qt::Key_Down);
         QTest::qWait(350);
         QCOMPARE(rig.game().intHead, head);
-        QCOMPARE(head, IndexOf(20, 0));
+        QCOMPARE(head, IndexOf(0, 22));
         QCOMPARE(ShownMessages(), 1);
         QVERIFY(!rig.window.startButton()->isVisible());
         QCOMPARE(rig.window.field().GetCellColor(head), kGreen);
@@ -545,6 +641,7 @@ void TestWindow::gameOverMessage() {
     QVERIFY(!rig.messageLeftUp);
 
     QVERIFY(!rig.window.tickTimer().isActive());
+    QVERIFY(rig.window.accessibleDescription().isEmpty());  // the game's news ends with it
     QVERIFY(IsResetPattern(rig.window.field()));
     QCOMPARE(rig.game().blnRight, kTrue);
     QCoreApplication::processEvents();
@@ -580,6 +677,55 @@ void TestWindow::closeMidGame() {
     QVERIFY(rig.handle()->close());
     QVERIFY(!rig.window.isVisible());
     QVERIFY(!rig.window.tickTimer().isActive());
+}
+
+void TestWindow::everyLanguage_data() {
+    QTest::addColumn<QString>("language");
+    const QString languages = QStringLiteral(
+        "ar bg ca cs da de es fa fi fr gd he hr hu it ja ko lv nl nn pl pt_BR ru sk tr uk zh_CN "
+        "zh_TW");
+    for (const QString& language : languages.split(QLatin1Char(' '))) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void TestWindow::everyLanguage() {
+    QFETCH(QString, language);
+    QCOMPARE(translations.Install(QLocale(language)), language);
+    // Every text is translated, with its number in every plural form a snake can have.
+    const char* const texts[] = {
+        "Velmor's Snake",
+        "Start!",
+        "Press Start! to play, then steer the snake with the arrow keys. It grows with every "
+        "meal; only the wall ends the game.",
+        "The snake sets off heading left, %n pieces long.",
+        "The snake sets off heading right, %n pieces long.",
+        "The snake sets off heading up, %n pieces long.",
+        "The snake sets off heading down, %n pieces long.",
+        "A meal: the snake is %n pieces long.",
+        "You lose!",
+        "Your snake was %n pieces long"};
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/velmors-snake_") + language));
+    for (const char* text : texts) {
+        const bool numerus = std::strstr(text, "%n") != nullptr;
+        for (int n = numerus ? kStartLength : -1; n <= (numerus ? kMaxLength : -1); ++n) {
+            const QString translated = translator.translate("snake::frmSnake", text, nullptr, n);
+            QVERIFY2(
+                !translated.isEmpty() && translated.contains(QLatin1String("%n")) == numerus,
+                qPrintable(QStringLiteral("%1 (%2): \"%3\"").arg(text).arg(n).arg(translated)));
+        }
+    }
+    // "Start!" fits its button in the window's font.
+    WindowRig rig;
+    QPushButton* start = rig.window.startButton();
+    QStyleOptionButton option;
+    option.initFrom(start);
+    option.text = start->text();
+    const QRect label =
+        start->style()->subElementRect(QStyle::SE_PushButtonContents, &option, start);
+    QVERIFY2(start->fontMetrics().horizontalAdvance(start->text()) <= label.width(),
+             qPrintable(start->text()));
 }
 
 QTEST_MAIN(TestWindow)

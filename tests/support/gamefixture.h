@@ -76,8 +76,8 @@ class FakeControls final : public GameControls {
         interval = milliseconds;
         intervals.push_back(milliseconds);
     }
-    void ShowMessage(const std::string& text) override {
-        messages.push_back(text);
+    void ShowGameOver(int length) override {
+        messages.push_back(length);
         intervalDuringMessage = interval;
         if (whileMessageShown) {
             whileMessageShown();
@@ -88,7 +88,7 @@ class FakeControls final : public GameControls {
     int interval = 0;
     int intervalDuringMessage = -1;
     std::vector<int> intervals;
-    std::vector<std::string> messages;
+    std::vector<int> messages;  // the length told by each game over
     std::function<void()> whileMessageShown;
 };
 

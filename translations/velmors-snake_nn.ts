@@ -1,0 +1,72 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nn">
+<context>
+    <name>snake::frmSnake</name>
+    <message>
+        <source>Velmor&apos;s Snake</source>
+        <extracomment>The game&apos;s name: window title and menu entry. &quot;Velmor&quot; is a person&apos;s name.</extracomment>
+        <translation>Velmors orm</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <extracomment>The button that starts a game: short, it must fit a 100-pixel-wide button.</extracomment>
+        <translation>Start!</translation>
+    </message>
+    <message>
+        <source>Press Start! to play, then steer the snake with the arrow keys. It grows with every meal; only the wall ends the game.</source>
+        <extracomment>Read by a screen reader on the button; &quot;Start!&quot; as on the button.</extracomment>
+        <translation>Trykk på «Start!» for å spela, og styr så ormen med piltastane. Ormen veks for kvart måltid; berre muren kan gjera slutt på spelet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading left, %n pieces long.</source>
+        <extracomment>Screen reader, when a game starts.</extracomment>
+        <translation>
+            <numerusform>Ormen set av stad mot venstre og er %n ledd lang.</numerusform>
+            <numerusform>Ormen set av stad mot venstre og er %n ledd lang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading right, %n pieces long.</source>
+        <translation>
+            <numerusform>Ormen set av stad mot høgre og er %n ledd lang.</numerusform>
+            <numerusform>Ormen set av stad mot høgre og er %n ledd lang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading up, %n pieces long.</source>
+        <translation>
+            <numerusform>Ormen set av stad oppover og er %n ledd lang.</numerusform>
+            <numerusform>Ormen set av stad oppover og er %n ledd lang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The snake sets off heading down, %n pieces long.</source>
+        <translation>
+            <numerusform>Ormen set av stad nedover og er %n ledd lang.</numerusform>
+            <numerusform>Ormen set av stad nedover og er %n ledd lang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A meal: the snake is %n pieces long.</source>
+        <extracomment>Screen reader, after the snake eats.</extracomment>
+        <translation>
+            <numerusform>Eit måltid: no er ormen %n ledd lang.</numerusform>
+            <numerusform>Eit måltid: no er ormen %n ledd lang.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You lose!</source>
+        <extracomment>The game-over message&apos;s first line.</extracomment>
+        <translation>Du tapte!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your snake was %n pieces long</source>
+        <extracomment>The game-over message&apos;s second line, below a blank one (no full stop).</extracomment>
+        <translation>
+            <numerusform>Ormen din var %n ledd lang</numerusform>
+            <numerusform>Ormen din var %n ledd lang</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
