@@ -69,8 +69,9 @@ check_windows() {  # check_windows ROOT
     class=$(desktop_key "$root/usr/share/applications/$id.desktop" StartupWMClass)
     mkdir "$scratch/no-data"
     for dirs in "$root/usr/share:/usr/local/share:/usr/share" "$scratch/no-data"; do
-        QT_QPA_PLATFORM=xcb XDG_DATA_DIRS=$dirs "$root/usr/games/$SNAKE_EXECUTABLE" \
-            >"$scratch/log" 2>&1 &
+        # In English, whatever the desktop's language: the title is looked for by its text.
+        env -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_DATA_DIRS=$dirs \
+            "$root/usr/games/$SNAKE_EXECUTABLE" >"$scratch/log" 2>&1 &
         game=$!
         window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Velmor's Snake\$" |
             head -n 1) || fail "no window titled Velmor's Snake appeared:"$'\n'"$(cat "$scratch/log")"
