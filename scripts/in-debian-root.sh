@@ -18,7 +18,7 @@ shift
 [[ $(id -u) -eq 0 ]] || { echo "in-debian-root: needs root (debootstrap, mount, chroot)" >&2; exit 2; }
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/debian-$suite.XXXXXX")
-chmod 755 "$root"  # mktemp's 0700 would lock every other user out of the whole root
+chmod 755 "$root"  # mktemp's 0700 would lock every user but root out of the whole root
 mounted=()
 cleanup() {
     local status=$? failed=0 i
@@ -59,6 +59,7 @@ else
         { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
     rm -f "$root.log"
 fi
+chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
 cp /etc/resolv.conf "$root/etc/"
 
 mount_in() {  # mount_in <mount point in the root> <mount arguments...>
