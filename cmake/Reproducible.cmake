@@ -26,10 +26,13 @@ else()
             OUTPUT_VARIABLE SNAKE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
             RESULT_VARIABLE git_status ERROR_QUIET)
         set(source_date_from "the last commit")
-        # A new commit makes the next build configure again and take its date.
-        if(EXISTS "${PROJECT_SOURCE_DIR}/.git/logs/HEAD")
-            set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-                "${PROJECT_SOURCE_DIR}/.git/logs/HEAD")
+        # A new commit makes the next build configure again and take its date (in a worktree
+        # of git's, .git is a file naming the folder that logs HEAD).
+        execute_process(COMMAND "${GIT_EXECUTABLE}" rev-parse --absolute-git-dir
+            WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+            OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        if(git_dir AND EXISTS "${git_dir}/logs/HEAD")
+            set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${git_dir}/logs/HEAD")
         endif()
     endif()
     if(NOT git_status EQUAL 0 OR NOT SNAKE_SOURCE_DATE_EPOCH)
