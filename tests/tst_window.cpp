@@ -139,7 +139,7 @@ struct WindowRig {
     }
     const SnakeGame& game() const { return window.game(); }
     QWindow* handle() { return window.windowHandle(); }
-    void Script(int food, Flag SnakeGame::*heading, int head) {
+    void Script(int food, Heading heading, int head) {
         random.PushCell(food);
         random.PushHeading(heading);
         random.PushCell(head);

@@ -17,6 +17,9 @@
 
 namespace snake::testing {
 
+// One of the game's four heading flags, as the tests name them.
+using Heading = Flag SnakeGame::*;
+
 // The value that makes RandomDraw(n) come out as k.
 inline float ValueFor(int k, int n) {
     return static_cast<float>((static_cast<double>(k) - 0.5) / n);
@@ -37,12 +40,12 @@ class ScriptedRandom final : public RandomSource {
     void Push(float value) { values_.push_back(value); }
     void PushDraw(int k, int n) { Push(ValueFor(k, n)); }
     void PushCell(int index) { PushDraw(index, kLastCell); }
-    void PushHeading(Flag SnakeGame::*heading) { PushDraw(HeadingDraw(heading), 4); }
+    void PushHeading(Heading heading) { PushDraw(HeadingDraw(heading), 4); }
     std::size_t Left() const { return values_.size(); }
     int Overdrawn() const { return overdrawn_; }
 
     // The draw of 1..4 that picks each heading.
-    static int HeadingDraw(Flag SnakeGame::*heading) {
+    static int HeadingDraw(Heading heading) {
         if (heading == &SnakeGame::blnLeft) {
             return 1;
         }
@@ -100,7 +103,7 @@ struct GameRig {
     SnakeGame game{field, controls, random};
 
     // Starts a game with its food, heading and head cell scripted.
-    void Start(int food, Flag SnakeGame::*heading, int head) {
+    void Start(int food, Heading heading, int head) {
         random.PushCell(food);
         random.PushHeading(heading);
         random.PushCell(head);

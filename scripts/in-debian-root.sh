@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Runs a command in this project inside a fresh minimal Debian root of the given release, made
+# with debootstrap from the mirror this machine's apt uses, and removes the root after:
+#   scripts/in-debian-root.sh <suite> <command> [args...]      e.g. trixie scripts/dev.sh test
+# Run as root. The project is cloned in (its committed state; copied when it has no .git) to
+# /project, with git, as a person who cloned it has. The root starts from
+# /var/cache/snake-roots/<suite>-base.tar when that is there, else from debootstrap. Every mount
+# is undone on every way out; the root is removed only once nothing is mounted in it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ $# -lt 2 ]]; then
+    echo "usage: scripts/in-debian-root.sh <suite> <command> [args...]" >&2
+    exit 2
+fi
+suite=$1
+shift
+[[ $(id -u) -eq 0 ]] || { echo "in-debian-root: needs root (debootstrap, mount, chroot)" >&2; exit 2; }
+
+root=$(mktemp -d "${TMPDIR:-/tmp}/debian-$suite.XXXXXX")
+chmod 755 "$root"  # mktemp's 0700 would lock every user but root out of the whole root
+mounted=()
+cleanup() {
+    local status=$? failed=0 i
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || failed=1
+    done
+    if [[ $failed -eq 0 ]] && ! grep -q " $root/" /proc/mounts; then
+        rm -rf "$root"
+    else
+        echo "in-debian-root: $root still has mounts; left in place" >&2
+        status=1
+    fi
+    exit "$status"
+}
+trap cleanup EXIT
+# The command runs in a session of its own: a signal to this script ends all of it first.
+child=
+stop() {
+    [[ -z "$child" ]] || { kill -TERM -- "-$child" 2>/dev/null; wait "$child" 2>/dev/null; }
+    exit "$1"
+}
+trap 'stop 130' INT
+trap 'stop 143' TERM
+
+base=/var/cache/snake-roots/$suite-base.tar
+if [[ -f "$base" ]]; then
+    tar -C "$root" -xf "$base"
+else
+    # The first Debian mirror in apt's own sources, one-line or deb822 form.
+    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null | grep -v '^\s*#' |
+        grep -o -E 'https?://[^ ]+/debian/?' | grep -v security | head -n 1 || true)
+    [[ -n "$mirror" ]] || { echo "in-debian-root: no Debian mirror in apt's sources" >&2; exit 1; }
+    command -v debootstrap >/dev/null || { apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null; }
+    echo "in-debian-root: debootstrap $suite from $mirror"
+    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
+        { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
+    rm -f "$root.log"
+fi
+chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
+cp /etc/resolv.conf "$root/etc/"
+
+mount_in() {  # mount_in <mount point in the root> <mount arguments...>
+    mount "${@:2}" "$root$1"
+    mounted+=("$root$1")
+}
+mount_in /proc -t proc proc
+mount_in /dev --bind /dev
+mount_in /dev/pts --bind /dev/pts
+mount_in /dev/shm -t tmpfs tmpfs
+mount_in /sys --bind /sys
+
+if [[ -e .git ]]; then
+    git clone --quiet --no-hardlinks . "$root/project"
+else
+    mkdir "$root/project"
+    tar --exclude=./build -cf - . | tar -C "$root/project" -xf -
+fi
+
+env=(/usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8
+    DEBIAN_FRONTEND=noninteractive ${CI:+CI="$CI"})
+chroot "$root" "${env[@]}" bash -c 'apt-get update -qq && apt-get install -y -qq git' \
+    >"$root/apt.log" 2>&1 || { tail -n 20 "$root/apt.log" >&2; exit 1; }
+setsid chroot "$root" "${env[@]}" bash -c 'cd /project && exec "$@"' in-debian-root "$@" &
+child=$!
+wait "$child"
