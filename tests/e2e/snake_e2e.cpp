@@ -115,6 +115,19 @@ bool SnakeShown(Session& x, std::set<int>& green) {
     return last - first == 7 || last - first == 7 * kColumns;
 }
 
+// Space on the focused "Start!" begins a game: a snake shows, or already the message. On sway a
+// key typed in the first moments after the window maps can be lost on its way to the client (one
+// run in five under the sanitizers); the field still idle shows it had no effect: type it again.
+bool StartsWithSpace(Session& x) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        x.Key("space");
+        if (x.WaitFor([&] { return x.Shoot().Count('o') > 0 || !x.OtherWindows().empty(); }, 2s)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool MessageShown(Session& x, std::chrono::milliseconds timeout) {
     return x.WaitFor([&] { return !x.OtherWindows().empty(); }, timeout);
 }
@@ -192,9 +205,8 @@ void Play(Session& x) {
           "the frame is black");
     Check(x.Pixel(16, 100) == 0 && x.Pixel(100, 16) == 0, "the grid lines are black");
 
-    x.Key("space");
     std::set<int> green;
-    Check(SnakeShown(x, green),
+    Check(StartsWithSpace(x) && SnakeShown(x, green),
           "Space on the focused \"Start!\" lays a snake of 8 pieces in a line");
     Check(!x.StartButtonShown(), "\"Start!\" is hidden in play");
     Check(x.Shoot().Count('*') <= 1 && x.Shoot().Count('#') == 176, "no second food, the ring red");
@@ -385,8 +397,7 @@ void Desktop(Session& session) {
 // clicks the game's window while the message waits: the message must not get lost.
 void BuriedMessage(Session& x) {
     Check(IdleShown(x, 5s), "the field is shown");
-    x.Key("space");
-    Check(MessageShown(x, 15s), "a game left alone ends with the message");
+    Check(StartsWithSpace(x) && MessageShown(x, 15s), "a game left alone ends with the message");
     Check(x.WaitFor([&] { return MessageInFront(x); }, 5s),
           "the message shows over the field and has the keyboard");
     x.BringForward(x.main());
@@ -401,8 +412,7 @@ void BuriedMessage(Session& x) {
 
 void CloseWhileMessage(Session& x) {
     Check(IdleShown(x, 5s), "the field is shown");
-    x.Key("space");
-    Check(MessageShown(x, 15s), "the game ends at the wall");
+    Check(StartsWithSpace(x) && MessageShown(x, 15s), "the game ends at the wall");
     ClosesCleanly(x, "while the message is shown");
 }
 
