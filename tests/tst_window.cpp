@@ -156,8 +156,8 @@ struct WindowRig {
 };
 
 constexpr int kQuietFood = IndexOf(2, 2);
-constexpr Flag SnakeGame::*kHeadings[] = {&SnakeGame::blnLeft, &SnakeGame::blnRight,
-                                          &SnakeGame::blnUp, &SnakeGame::blnDown};
+constexpr Heading kHeadings[] = {&SnakeGame::blnLeft, &SnakeGame::blnRight, &SnakeGame::blnUp,
+                                 &SnakeGame::blnDown};
 
 }  // namespace
 
