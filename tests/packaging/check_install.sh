@@ -63,6 +63,7 @@ check_deb() {  # check_deb DEB
     want "$(field Maintainer)" '^[^<>]+ <[^<>]+@[^<>]+>$' "Maintainer, not 'Name <address>'"
     want "$(field Description)" . Description
     want "$(field Depends)" 'libqt6widgets6.*libc6|libc6.*libqt6widgets6' Depends  # shlibdeps
+    want "$(field Recommends)" '^qt6-translations-l10n$' "Recommends, for Qt's own texts"
     dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
     check_tree "$scratch/root" games
     "$SNAKE_WITH_X" "$0" windows "$scratch/root"
