@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
 
     // The desktop's language, as Qt reads it from the environment; no setting of our own.
     snake::Translations translations;
-    translations.Install(QLocale::system());
+    translations.Install(snake::Translations::PlayerLanguages());
 
     snake::ClockRandom random;
     snake::frmSnake window(random);
