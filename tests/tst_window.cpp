@@ -155,7 +155,6 @@ struct WindowRig {
     }
 };
 
-constexpr int kQuietFood = IndexOf(2, 2);
 constexpr Heading kHeadings[] = {&SnakeGame::blnLeft, &SnakeGame::blnRight, &SnakeGame::blnUp,
                                  &SnakeGame::blnDown};
 
