@@ -20,9 +20,6 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     setObjectName(QStringLiteral("frmSnake"));
     //: The game's name: window title and menu entry. "Velmor" is a person's name.
     setWindowTitle(tr("Velmor's Snake"));
-    // The field is a picture, the same in every language: only the message box follows a
-    // right-to-left language.
-    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(kClientSize, kClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the field covers every pixel
     // The keyboard is with "Start!" between games and with the window in play (see

@@ -26,6 +26,8 @@ class frmSnake final : public QWidget, private PlayfieldObserver, private GameCo
     const SnakeGame& game() const { return game_; }
     QPushButton* startButton() { return &cmdStart; }
     const QTimer& tickTimer() const { return tmrMain; }
+    // When the next tick is due on the tick's schedule; the timer fires for it.
+    std::chrono::steady_clock::time_point nextTickDue() const { return nextTick_; }
 
     // The virtual key code of a Qt key: the arrows map to 37..40, anything else to 0.
     static std::int16_t VirtualKeyCode(int qtKey);

@@ -35,10 +35,13 @@ int main(int argc, char* argv[]) {
     window.show();
     const int status = QApplication::exec();
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        // Qt's Wayland client hangs for good in its teardown when its event thread is told to
-        // stop just after this thread handed it a read to do, before it woke to take it: give
-        // it that moment. Closed by sway right after start, without it 8 of 100 runs hung on
-        // Qt 6.4.2 and 7 of 1300 on Qt 6.8.2; with it, none of 1200 on 6.8.2.
+        // A hang in Qt's Wayland client, seen in Qt 6.4.2 (Debian 12) and 6.8.2 (Debian 13):
+        // its teardown waits for good when its event thread is told to stop just after this
+        // thread handed it a read to do, before it woke to take it. The pause gives it that
+        // moment. Closed by sway right after start, without it 8 of 100 runs hung on 6.4.2 and
+        // 7 of 1300 on 6.8.2; with it, none of 1200 on 6.8.2. We know of no upstream report.
+        // It can go once a Qt release runs e2e_sway_close-at-once a few hundred times without
+        // the pause and never hangs.
         QThread::msleep(50);
     }
     return status;

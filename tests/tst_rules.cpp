@@ -9,13 +9,9 @@
 using namespace snake;
 using namespace snake::testing;
 
-using Heading = Flag SnakeGame::*;
 Q_DECLARE_METATYPE(Heading)
 
 namespace {
-
-// A cell away from every path the tests steer along.
-constexpr int kQuietFood = IndexOf(2, 2);
 
 int Heads(const SnakeGame& game) {
     return (game.blnLeft != 0) + (game.blnRight != 0) + (game.blnUp != 0) + (game.blnDown != 0);
@@ -204,7 +200,6 @@ void TestRules::snakeLaidBehindHead() {
         QCOMPARE(int(rig.game.intPrevBody[static_cast<std::size_t>(piece)]), cell);
     }
     QCOMPARE(FieldFault(rig.field, rig.game, false), QString());
-    QCOMPARE(CountCells(rig.field, kGreen), 8);
     QCOMPARE(rig.controls.interval, kTickMilliseconds);
     QVERIFY(!rig.controls.startVisible);
     QCOMPARE(rig.random.Left(), std::size_t{0});
@@ -661,7 +656,6 @@ void TestRules::gameOverLeavesIdleField() {
     };
     rig.Ticks(8);
     QCOMPARE(rig.controls.messages.size(), std::size_t{1});
-    QCOMPARE(rig.controls.intervalDuringMessage, 0);
     QCOMPARE(rig.controls.interval, 0);
     QVERIFY(rig.controls.startVisible);
     QVERIFY(IsResetPattern(rig.field));

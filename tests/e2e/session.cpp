@@ -7,19 +7,14 @@
 #include <cstdlib>
 #include <thread>
 
+#include "playfield/playfield.h"
+
 extern char** environ;
 
 namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
-constexpr int kColumns = 45;
-
-bool IsRing(int index) {
-    const int row = index / kColumns;
-    const int column = index % kColumns;
-    return row == 0 || row == kColumns - 1 || column == 0 || column == kColumns - 1;
-}
 
 char CellChar(std::uint32_t rgb) {
     switch (rgb & 0xFFFFFFU) {
@@ -58,15 +53,11 @@ std::vector<int> FieldShot::Cells(char c) const {
 bool FieldShot::IsIdle() const {
     for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
         const char cell = cells[static_cast<std::size_t>(i)];
-        if (cell != '?' && cell != (IsRing(i) ? '#' : '.')) {
+        if (cell != '?' && cell != (IsBorderCell(i) ? '#' : '.')) {
             return false;
         }
     }
     return Count('#') == 176;
-}
-
-std::string FieldShot::Row(int row) const {
-    return {cells.begin() + row * kColumns, cells.begin() + (row + 1) * kColumns};
 }
 
 Session::~Session() {

@@ -25,7 +25,6 @@ struct FieldShot {
     int Count(char c) const;
     std::vector<int> Cells(char c) const;
     bool IsIdle() const;  // the ring red and every other cell white
-    std::string Row(int row) const;
 };
 
 class Session {

@@ -12,6 +12,7 @@
 #include <set>
 #include <thread>
 
+#include "playfield/playfield.h"
 #include "swaysession.h"
 #include "xsession.h"
 
@@ -19,7 +20,9 @@ using namespace snake::e2e;
 
 namespace {
 
-constexpr int kColumns = 45;
+using snake::IsBorderCell;
+using snake::kColumns;
+
 constexpr int kStartX = 188;  // the middle of "Start!"
 constexpr int kStartY = 184;
 
@@ -31,12 +34,6 @@ bool Check(bool ok, const std::string& what) {
     std::fflush(stdout);
     (ok ? passed : failed) += 1;
     return ok;
-}
-
-bool IsRing(int index) {
-    const int row = index / kColumns;
-    const int column = index % kColumns;
-    return row == 0 || row == kColumns - 1 || column == 0 || column == kColumns - 1;
 }
 
 // One tick's change of the snake: the cell the head entered, and its step.
@@ -234,7 +231,7 @@ void Play(Session& x) {
     const FieldShot dead = x.Shoot();
     int onRing = 0;
     for (const int cell : dead.Cells('o')) {
-        onRing += IsRing(cell) ? 1 : 0;
+        onRing += IsBorderCell(cell) ? 1 : 0;
     }
     Check(onRing == 1, "the head stands on the ring");
     x.Key("Left");

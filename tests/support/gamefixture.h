@@ -20,6 +20,9 @@ namespace snake::testing {
 // One of the game's four heading flags, as the tests name them.
 using Heading = Flag SnakeGame::*;
 
+// A cell away from every path the tests steer along.
+inline constexpr int kQuietFood = IndexOf(2, 2);
+
 // The value that makes RandomDraw(n) come out as k.
 inline float ValueFor(int k, int n) {
     return static_cast<float>((static_cast<double>(k) - 0.5) / n);
@@ -75,13 +78,9 @@ class SeededRandom final : public RandomSource {
 class FakeControls final : public GameControls {
   public:
     void SetStartVisible(bool visible) override { startVisible = visible; }
-    void SetTimerInterval(int milliseconds) override {
-        interval = milliseconds;
-        intervals.push_back(milliseconds);
-    }
+    void SetTimerInterval(int milliseconds) override { interval = milliseconds; }
     void ShowGameOver(int length) override {
         messages.push_back(length);
-        intervalDuringMessage = interval;
         if (whileMessageShown) {
             whileMessageShown();
         }
@@ -89,8 +88,6 @@ class FakeControls final : public GameControls {
 
     bool startVisible = true;
     int interval = 0;
-    int intervalDuringMessage = -1;
-    std::vector<int> intervals;
     std::vector<int> messages;  // the length told by each game over
     std::function<void()> whileMessageShown;
 };
