@@ -75,8 +75,8 @@ bool IsEnglish(const QString& locale) {
 }  // namespace
 
 QStringList Translations::PlayerLanguages() {
-    QStringList languages = QString::fromLocal8Bit(qgetenv("LANGUAGE"))
-                                .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QStringList languages =
+        QString::fromLocal8Bit(qgetenv("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = QString::fromLocal8Bit(qgetenv(variable));
         if (!value.isEmpty()) {

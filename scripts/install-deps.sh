@@ -6,7 +6,7 @@ set -euo pipefail
 declare -A groups=(
     [build]="g++ cmake ninja-build qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools gettext"
     [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland \
-        qt6-translations-l10n"
+        qt6-translations-l10n fonts-noto-core fonts-noto-cjk"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
         devscripts groff-base man-db"

@@ -67,6 +67,11 @@ Session::~Session() {
     }
 }
 
+std::string GameTitle() {
+    const char* title = std::getenv("SNAKE_TITLE");
+    return title != nullptr ? title : "Velmor's Snake";
+}
+
 bool Session::Launch(const std::string& binary, std::chrono::milliseconds timeout) {
     setenv("QT_QPA_PLATFORM", Platform(), 1);
     setenv("QT_SCALE_FACTOR", "1", 1);

@@ -27,6 +27,10 @@ struct FieldShot {
     bool IsIdle() const;  // the ring red and every other cell white
 };
 
+// The game's title in the player's language: SNAKE_TITLE, else the English one. The game's
+// windows are found by it.
+std::string GameTitle();
+
 class Session {
   public:
     using WindowId = unsigned long;  // an X window, or a sway container

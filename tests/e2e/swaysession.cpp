@@ -11,7 +11,6 @@ namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
-constexpr char kTitle[] = "Velmor's Snake";
 
 std::string Output(const std::string& command) {
     std::string output;
@@ -84,7 +83,7 @@ Session::WindowId SwaySession::FindMain() {
 std::vector<Session::WindowId> SwaySession::OtherWindows() {
     std::vector<WindowId> found;
     for (const View& view : Views()) {
-        if (view.pid == pid() && view.id != main() && view.name == kTitle) {
+        if (view.pid == pid() && view.id != main() && view.name == GameTitle()) {
             found.push_back(view.id);
         }
     }

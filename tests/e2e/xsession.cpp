@@ -10,7 +10,6 @@ namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
-constexpr char kTitle[] = "Velmor's Snake";
 
 // A window may go away between finding it and asking about it: that is no reason to stop.
 int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
@@ -104,7 +103,7 @@ std::vector<Session::WindowId> XSession::OtherWindows() {
                 count == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid();
             XFree(data);
         }
-        if (ours && Title(window) == kTitle) {
+        if (ours && Title(window) == GameTitle()) {
             found.push_back(window);
         }
     }
@@ -118,7 +117,7 @@ Session::WindowId XSession::FindMain() {
         XWindowAttributes attributes{};
         if (XGetWindowAttributes(display_, window, &attributes) != 0 &&
             attributes.map_state == IsViewable && attributes.width == kClient &&
-            attributes.height == kClient && Title(window) == kTitle) {
+            attributes.height == kClient && Title(window) == GameTitle()) {
             return window;
         }
     }
