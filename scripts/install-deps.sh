@@ -5,16 +5,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The build's are debian/control's Build-Depends, which apt-get build-dep reads too: the first of
-# each set of alternatives, without versions, architectures or build profiles.
+# each set of alternatives, without versions or architectures; `build_depends nocheck` gives those
+# only the build's own tests need (profile <!nocheck>), the others the rest.
 build_depends() {
     sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://;/^[^ ]/!p}' debian/control | tr ',' '\n' |
+        if [[ ${1:-} == nocheck ]]; then grep '<!nocheck>'; else grep -v '<!nocheck>'; fi |
         sed -E 's/\|.*//; s/[(<[].*//; s/:any//; s/\s//g; /^$/d; s/^debhelper-compat$/debhelper/'
 }
 
 declare -A groups=(
     [build]="build-essential $(build_depends | xargs)"
-    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland \
-        qt6-translations-l10n fonts-noto-core fonts-noto-cjk"
+    [test]="$(build_depends nocheck | xargs) xvfb xauth x11-utils xdotool openbox dbus clang-format sway wtype \
+        grim qt6-wayland qt6-translations-l10n"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
         devscripts groff-base man-db piuparts autopkgtest reprotest debootstrap faketime \
