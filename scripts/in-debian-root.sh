@@ -3,8 +3,8 @@
 # with debootstrap from the mirror this machine's apt uses, and removes the root after:
 #   scripts/in-debian-root.sh <suite> <command> [args...]      e.g. trixie scripts/dev.sh test
 # Run as root. The project is cloned in (its committed state; copied when it has no .git) to
-# /project, with git, as a person who cloned it has. The root starts from
-# /var/cache/snake-roots/<suite>-base.tar when that is there, else from debootstrap. Every mount
+# /project, with git, as a person who cloned it has. The root is made by scripts/debian-base.sh
+# (from /var/cache/snake-roots/<suite>-base.tar when that is there, else debootstrap). Every mount
 # is undone on every way out; the root is removed only once nothing is mounted in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,23 +43,7 @@ stop() {
 trap 'stop 130' INT
 trap 'stop 143' TERM
 
-base=/var/cache/snake-roots/$suite-base.tar
-if [[ -f "$base" ]]; then
-    tar -C "$root" -xf "$base"
-else
-    # The first Debian mirror in apt's own sources, one-line or deb822 form.
-    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-        /etc/apt/sources.list.d/*.sources 2>/dev/null | grep -v '^\s*#' |
-        grep -o -E 'https?://[^ ]+/debian/?' | grep -v security | head -n 1 || true)
-    [[ -n "$mirror" ]] || { echo "in-debian-root: no Debian mirror in apt's sources" >&2; exit 1; }
-    command -v debootstrap >/dev/null || { apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null; }
-    echo "in-debian-root: debootstrap $suite from $mirror"
-    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
-        { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
-    rm -f "$root.log"
-fi
-chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
+scripts/debian-base.sh "$suite" "$root"
 cp /etc/resolv.conf "$root/etc/"
 
 mount_in() {  # mount_in <mount point in the root> <mount arguments...>

@@ -2,14 +2,25 @@
 # Installs the Debian packages the project needs that are not installed yet; quiet when all are.
 # Usage: scripts/install-deps.sh [build] [test] [bench] [package]   (default: build)
 set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# The build's are debian/control's Build-Depends, which apt-get build-dep reads too: the first of
+# each set of alternatives, without versions or architectures; `build_depends nocheck` gives those
+# only the build's own tests need (profile <!nocheck>), the others the rest.
+build_depends() {
+    sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://;/^[^ ]/!p}' debian/control | tr ',' '\n' |
+        if [[ ${1:-} == nocheck ]]; then grep '<!nocheck>'; else grep -v '<!nocheck>'; fi |
+        sed -E 's/\|.*//; s/[(<[].*//; s/:any//; s/\s//g; /^$/d; s/^debhelper-compat$/debhelper/'
+}
 
 declare -A groups=(
-    [build]="g++ cmake ninja-build qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools gettext"
-    [test]="xvfb xauth x11-utils xdotool openbox dbus libx11-dev libxtst-dev clang-format sway wtype grim qt6-wayland \
-        qt6-translations-l10n fonts-noto-core fonts-noto-cjk"
+    [build]="build-essential $(build_depends | xargs)"
+    [test]="$(build_depends nocheck | xargs) xvfb xauth x11-utils xdotool openbox dbus clang-format sway wtype \
+        grim qt6-wayland qt6-translations-l10n"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
-        devscripts groff-base man-db"
+        devscripts groff-base man-db piuparts autopkgtest reprotest debootstrap faketime \
+        disorderfs diffoscope-minimal gdb xvfb xauth"
 )
 
 wanted=()

@@ -19,11 +19,12 @@ trap '[[ -z $game ]] || kill "$game" 2>/dev/null; rm -rf "$scratch"' EXIT
 id=$SNAKE_APP_ID
 desktop_key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$2=//p" "$1" | head -n 1; }  # FILE KEY
 
-# The tree under ROOT: exactly the files the game installs, the program in usr/BINDIR.
-check_tree() {  # check_tree ROOT BINDIR
+# The tree under ROOT: exactly the files the game installs, the program in usr/BINDIR, and the
+# package's own files, if any.
+check_tree() {  # check_tree ROOT BINDIR [FILE...]
     local root=$1 bin=$2 share=$1/usr/share out size exec
-    local expected=("usr/$bin/$SNAKE_EXECUTABLE" "usr/share/applications/$id.desktop"
-        usr/share/doc/velmors-snake/{changelog.gz,copyright} usr/share/man/man6/velmors-snake.6.gz
+    local expected=("usr/$bin/$SNAKE_EXECUTABLE" "usr/share/applications/$id.desktop" "${@:3}"
+        usr/share/man/man6/velmors-snake.6.gz
         "usr/share/icons/hicolor/"{48x48,128x128}"/apps/$id.png"
         "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/metainfo/$id.metainfo.xml")
     out=$(diff <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort) \
@@ -56,16 +57,17 @@ check_deb() {  # check_deb DEB
     field() { dpkg-deb --field "$deb" "$1"; }
     arch=$(dpkg --print-architecture) package=$(field Package)
     want "$package" '^[a-z0-9][a-z0-9.+-]+$' "Package, no Debian package name"
-    want "$(field Version)" "^${SNAKE_VERSION//./\\.}\$" "Version, not project()'s"
+    want "$(field Version)" "^${SNAKE_VERSION//./\\.}-[0-9]+\$" "Version, not project()'s and a revision"
     want "$(field Architecture)" "^$arch\$" Architecture
-    want "${deb##*/}" "^${package}_${SNAKE_VERSION//./\\.}_$arch\.deb\$" "the file's name"
+    want "${deb##*/}" "^${package}_$(field Version)_$arch\.deb\$" "the file's name"
     want "$(field Section)" '^games$' Section
     want "$(field Maintainer)" '^[^<>]+ <[^<>]+@[^<>]+>$' "Maintainer, not 'Name <address>'"
     want "$(field Description)" . Description
     want "$(field Depends)" 'libqt6widgets6.*libc6|libc6.*libqt6widgets6' Depends  # shlibdeps
     want "$(field Recommends)" '^qt6-translations-l10n$' "Recommends, for Qt's own texts"
     dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
-    check_tree "$scratch/root" games
+    check_tree "$scratch/root" games usr/share/doc/velmors-snake/{changelog.Debian.gz,copyright} \
+        usr/share/lintian/overrides/velmors-snake
     "$SNAKE_WITH_X" "$0" windows "$scratch/root"
     echo "${deb##*/} is fine, and its game opens its window"
 }

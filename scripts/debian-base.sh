@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Makes a fresh minimal Debian root of the given release in an empty folder, as root:
+#   scripts/debian-base.sh <suite> <folder>
+# from /var/cache/snake-roots/<suite>-base.tar when the machine has it, else with debootstrap
+# from the first Debian mirror in this machine's apt sources (one-line or deb822 form).
+set -euo pipefail
+suite=$1 root=$2
+base=/var/cache/snake-roots/$suite-base.tar
+mkdir -p "$root"
+if [[ -f "$base" ]]; then
+    tar -C "$root" -xf "$base"
+else
+    mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null | grep -v '^\s*#' |
+        grep -o -E 'https?://[^ ]+/debian/?' | grep -v security | head -n 1 || true)
+    [[ -n "$mirror" ]] || { echo "debian-base: no Debian mirror in apt's sources" >&2; exit 1; }
+    command -v debootstrap >/dev/null || { apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null; }
+    echo "debian-base: debootstrap $suite from $mirror"
+    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
+        { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
+    rm -f "$root.log"
+fi
+chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
