@@ -1,23 +1,9 @@
 #!/usr/bin/env bash
 # Checks that the game installs and packages like a well-kept desktop program: `install` (into a
 # scratch root), `deb <.deb>` (its control fields, its files, its game opened under
-# scripts/with-x.sh as `windows <root>`), `icons` (the PNGs are what the SVG renders to).
+# scripts/with-x.sh by check_windows.sh), `icons` (the PNGs are what the SVG renders to).
 # CTest passes the rest through the environment (tests/packaging/CMakeLists.txt).
-set -euo pipefail
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-want() { [[ $1 =~ $2 ]] || fail "$3: '$1'"; }  # want VALUE REGEX WHAT
-# quiet REGEX COMMAND...: fails when COMMAND fails, or says anything that matches REGEX (but not
-# $known, a line it is known to say).
-known='^$'
-quiet() {
-    local o; o=$("${@:2}" 2>&1) && ! grep -E "$1" <<<"$o" | grep -qvE "$known" || fail "${*:2}:"$'\n'"$o"
-}
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/snake-packaging.XXXXXX")
-game=  # the game started under X, ended on the way out
-trap '[[ -z $game ]] || kill "$game" 2>/dev/null; rm -rf "$scratch"' EXIT
-id=$SNAKE_APP_ID
-desktop_key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$2=//p" "$1" | head -n 1; }  # FILE KEY
+source "$(dirname "$0")/lib.sh"
 
 # The tree under ROOT: exactly the files the game installs, the program in usr/BINDIR, and the
 # package's own files, if any.
@@ -68,34 +54,8 @@ check_deb() {  # check_deb DEB
     dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
     check_tree "$scratch/root" games usr/share/doc/velmors-snake/{changelog.Debian.gz,copyright} \
         usr/share/lintian/overrides/velmors-snake
-    "$SNAKE_WITH_X" "$0" windows "$scratch/root"
+    "$SNAKE_WITH_X" "$(dirname "$0")/check_windows.sh" "$scratch/root"
     echo "${deb##*/} is fine, and its game opens its window"
-}
-
-# In X: the unpacked game with its usr/share first in XDG_DATA_DIRS, and with no data (built-in
-# icon). Its window's title, owner, class, and icons of both sizes (a theme alone may give 48 px).
-check_windows() {  # check_windows ROOT
-    local root=$1 dirs window icon class
-    class=$(desktop_key "$root/usr/share/applications/$id.desktop" StartupWMClass)
-    mkdir "$scratch/no-data"
-    for dirs in "$root/usr/share:/usr/local/share:/usr/share" "$scratch/no-data"; do
-        # In English, whatever the desktop's language: the title is looked for by its text.
-        env -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_DATA_DIRS=$dirs \
-            "$root/usr/games/$SNAKE_EXECUTABLE" >"$scratch/log" 2>&1 &
-        game=$!
-        window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Velmor's Snake\$" |
-            head -n 1) || fail "no window titled Velmor's Snake appeared:"$'\n'"$(cat "$scratch/log")"
-        want "$(xdotool getwindowpid "$window")" "^$game\$" "the window's process, not the game's"
-        want "$(xprop -id "$window" WM_CLASS)" ", \"$class\"\$" "WM_CLASS, not StartupWMClass=$class"
-        for _ in $(seq 100); do  # the game sets its icon just after its first frame
-            icon=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | xargs)
-            [[ $icon == "Icon (128 x 128) Icon (48 x 48)" ]] && break || sleep 0.05
-        done
-        want "$icon" '^Icon \(128 x 128\) Icon \(48 x 48\)$' "with XDG_DATA_DIRS=$dirs, the icons"
-        kill "$game"
-        timeout 10 tail --pid="$game" -f /dev/null || fail "the game did not end when told to"
-        game=
-    done
 }
 
 case "${1:-}" in
@@ -105,7 +65,6 @@ case "${1:-}" in
         check_tree "$scratch/root" "$SNAKE_INSTALL_BINDIR"
         echo "installed files, desktop entry and metainfo are fine" ;;
     deb) check_deb "$2" ;;
-    windows) check_windows "$2" ;;
     icons)
         "$CMAKE_COMMAND" -DRSVG_CONVERT="$RSVG_CONVERT" -DSVG="$SNAKE_ICON_SVG" \
             -DHICOLOR_DIR="$scratch/hicolor" -P "$SNAKE_RENDER_ICONS" || fail "rendering failed"
