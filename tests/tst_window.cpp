@@ -821,13 +821,23 @@ void TestWindow::nearestLanguage_data() {
     QTest::addColumn<QString>("player");  // as LANGUAGE lists them
     QTest::addColumn<QString>("language");
     // The player's languages (LANGUAGE), "=", and the file that speaks to them; none: English.
-    const QString rows = QStringLiteral(
-        "de_AT=de de_DE.UTF-8=de en_GB:de= C= xx:de=de zh_HK=zh_HK zh_MO=zh_TW zh_Hant=zh_TW "
-        "zh-Hant-TW=zh_TW zh_SG=zh_CN zh_Hans=zh_CN zh=zh_CN pt_BR.UTF-8=pt_BR pt_PT=pt pt=pt "
-        "nn_NO=nn nb_NO=nb no=nb sr_RS=sr sr_RS@latin=sr@latin sr_Latn=sr@latin "
-        "sr_BA@ijekavian=sr@ijekavian sr_ME@ijekavianlatin=sr@ijekavianlatin bn_IN=bn "
-        "ug_CN=ug ca_ES@valencia=ca@valencia");
-    for (const QString& row : rows.split(QLatin1Char(' '))) {
+    QStringList rows = QStringLiteral(
+                           "de_AT=de de_DE.UTF-8=de en_GB:de= C= xx:de=de zh_HK=zh_HK "
+                           "zh-Hant-TW=zh_TW zh=zh_CN pt_BR.UTF-8=pt_BR pt_PT=pt pt=pt "
+                           "nn_NO=nn nb_NO=nb sr_RS=sr sr_RS@latin=sr@latin "
+                           "sr_BA@ijekavian=sr@ijekavian sr_ME@ijekavianlatin=sr@ijekavianlatin "
+                           "bn_IN=bn ug_CN=ug ca_ES@valencia=ca@valencia")
+                           .split(QLatin1Char(' '));
+    // And every name of the build's table (Qt's, and the locales the desktop entry lists).
+    for (const QString& names : QStringLiteral(SNAKE_LANGUAGE_NAMES).split(QLatin1Char(' '))) {
+        const QStringList row = names.split(QLatin1Char(':'));
+        for (const QString& name : row.mid(1)) {
+            if (name != row.first()) {
+                rows << name + QLatin1Char('=') + row.first();
+            }
+        }
+    }
+    for (const QString& row : rows) {
         QTest::newRow(qPrintable(row))
             << row.section(QLatin1Char('='), 0, 0) << row.section(QLatin1Char('='), 1);
     }
