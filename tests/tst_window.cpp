@@ -237,10 +237,12 @@ void TestWindow::initTestCase() {
     // own domain, velmors-snake-<language>, found through LANGUAGE (tests/CMakeLists.txt).
     // gettext ignores LANGUAGE in the C locales, and glibc 2.41 counts C.UTF-8 among them: the
     // messages are read in a copy of C.UTF-8 by another name.
-    qputenv("LOCPATH", SNAKE_MO_DIR "/locales");
-    QVERIFY(std::setlocale(LC_MESSAGES, "xx_XX.UTF-8"));
-    qunsetenv("LOCPATH");
-    qputenv("LANGUAGE", "all");
+    if (SNAKE_GETTEXT_READS) {  // where the build found C.UTF-8 to copy
+        qputenv("LOCPATH", SNAKE_MO_DIR "/locales");
+        QVERIFY(std::setlocale(LC_MESSAGES, "xx_XX.UTF-8"));
+        qunsetenv("LOCPATH");
+        qputenv("LANGUAGE", "all");
+    }
 }
 
 void TestWindow::cleanup() {
@@ -780,10 +782,12 @@ void TestWindow::everyLanguage() {
             QVERIFY2(
                 forms[n].count(QLatin1String("%n")) == 1,
                 qPrintable(QStringLiteral("%1 (%2): \"%3\"").arg(text).arg(n).arg(translated)));
-            const QByteArray key = QByteArray("snake::frmSnake|\004") + text;
-            const char* gettext = dcngettext(domain.constData(), key.constData(), text,
-                                             static_cast<unsigned long>(n), LC_MESSAGES);
-            QCOMPARE(forms[n], QString::fromUtf8(gettext));
+            if (SNAKE_GETTEXT_READS) {
+                const QByteArray key = QByteArray("snake::frmSnake|\004") + text;
+                const char* gettext = dcngettext(domain.constData(), key.constData(), text,
+                                                 static_cast<unsigned long>(n), LC_MESSAGES);
+                QCOMPARE(forms[n], QString::fromUtf8(gettext));
+            }
         }
         for (auto [n, change] : Changes(forms).asKeyValueRange()) {
             QVERIFY2(changes.value(n, change) == change,
