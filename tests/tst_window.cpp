@@ -750,8 +750,8 @@ void TestWindow::everyLanguage() {
     const char* const texts[] = {
         "Velmor's Snake",
         "Start!",
-        "Press Start! to play, then steer the snake with the arrow keys. It grows with every "
-        "meal; only the wall ends the game.",
+        ("Press Start! to play, then steer the snake with the arrow keys. It grows with every "
+         "meal; only the wall ends the game."),
         "You lose!",
         "The snake sets off heading left, %n pieces long.",
         "The snake sets off heading right, %n pieces long.",
