@@ -19,18 +19,14 @@ namespace {
 const QString kFilePrefix = QStringLiteral(":/i18n/velmors-snake_");
 
 // The translations go by gettext's names; Qt names a script where gettext names a place or a
-// variant.
-struct Alias {
-    const char* qt;
-    const char* file;
-};
-constexpr Alias kAliases[] = {
-    {"zh_Hant", "zh_TW"}, {"zh_Hans", "zh_CN"}, {"sr_Latn", "sr@latin"}, {"sr_Cyrl", "sr"}};
-
+// variant, and some locales read another language's texts. The table of those names is the
+// build's (SNAKE_LANGUAGE_NAMES): "<gettext>:<Qt>[:<locale>...]", a row for each language.
 QString FileFor(const QString& name) {
-    for (const Alias& alias : kAliases) {
-        if (name == QLatin1String(alias.qt)) {
-            return QLatin1String(alias.file);
+    const QString table = QStringLiteral(SNAKE_LANGUAGE_NAMES);
+    for (const QString& row : table.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList names = row.split(QLatin1Char(':'));
+        if (names.indexOf(name, 1) > 0) {
+            return names.first();
         }
     }
     return name;

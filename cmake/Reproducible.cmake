@@ -1,18 +1,14 @@
 # The build's one date, SNAKE_SOURCE_DATE_EPOCH (seconds since 1970, UTC): the release date in
-# the metainfo and the date of the manual page. It is SOURCE_DATE_EPOCH when that is set, as
-# dpkg-buildpackage sets it, else the date of the newest entry in debian/changelog: every build
-# of one release carries the same date, whatever the clock, the files' times or the history.
-set(changelog "${PROJECT_SOURCE_DIR}/debian/changelog")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${changelog}")
+# the metainfo and the date of the manual page. It is SNAKE_RELEASE_EPOCH, the release's date
+# kept in the sources (CMakeLists.txt), or SOURCE_DATE_EPOCH when that is set, as
+# dpkg-buildpackage sets it: every build of one release carries the same date, whatever the
+# clock, the files' times, the history or the tools at hand.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(SNAKE_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
     set(source_date_from "SOURCE_DATE_EPOCH")
 else()
-    find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog REQUIRED)  # dpkg-dev
-    execute_process(COMMAND "${DPKG_PARSECHANGELOG}" -l "${changelog}" -S Timestamp
-        OUTPUT_VARIABLE SNAKE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-        COMMAND_ERROR_IS_FATAL ANY)
-    set(source_date_from "debian/changelog")
+    set(SNAKE_SOURCE_DATE_EPOCH "${SNAKE_RELEASE_EPOCH}")
+    set(source_date_from "the sources")
 endif()
 if(NOT SNAKE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
     message(FATAL_ERROR "SOURCE_DATE_EPOCH is not seconds since 1970: ${SNAKE_SOURCE_DATE_EPOCH}")

@@ -29,13 +29,16 @@ check_tree() {  # check_tree ROOT BINDIR [FILE...]
         Categories
     # Infos fail too, pedantic hints pass (ours: the id's capital S); -tree checks the entry too.
     # AppStream before 0.16.4 (Debian 12 has 0.16.1) knows no <developer>, the form 1.0 asks for.
-    dpkg --compare-versions "$(appstreamcli --version | grep -o '[0-9.]*$')" ge 0.16.4 ||
+    printf '%s\n' 0.16.4 "$(appstreamcli --version | grep -o '[0-9.]*$')" | sort -C -V ||
         known='unknown-tag developer$'
     quiet '^\s*[EWI]: ' appstreamcli validate --no-net "$metainfo"
     quiet '^\s*[EWI]: ' appstreamcli validate-tree --no-net "$root/usr"
     grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
-    out="<release version=\"$SNAKE_VERSION\" date=\"$(date -u -d "@$SNAKE_SOURCE_DATE_EPOCH" +%F)\""
+    # The date kept in the sources, whatever the build was told (SOURCE_DATE_EPOCH) or its clock.
+    out="<release version=\"$SNAKE_VERSION\" date=\"$(date -u -d "@$SNAKE_RELEASE_EPOCH" +%F)\""
     grep -q "$out" "$metainfo" || fail "the metainfo has no $out (project()'s version, the sources' date)"
+    out=$(gzip -dc "$share/man/man6/velmors-snake.6.gz" | grep '^\.TH ')
+    want "$out" " $(date -u -d "@$SNAKE_RELEASE_EPOCH" +%F) " "the manual page's date, not the sources'"
 }
 
 check_deb() {  # check_deb DEB
