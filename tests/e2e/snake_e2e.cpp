@@ -4,6 +4,7 @@
 // usage: snake_e2e <game binary> <scenario>
 #include <X11/Xlib.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -135,6 +136,22 @@ bool MessageInFront(Session& x) {
     return others.size() == 1 && x.Focused() == others.front() && x.Shoot().Count('?') >= 100;
 }
 
+// Where the desktop tells where its windows are: the one message's frame centred on the game's.
+void CheckCentred(Session& x, const std::string& when) {
+    const auto others = x.OtherWindows();
+    const auto game = x.FrameCentre(x.main());
+    if (!game) {
+        return;
+    }
+    const auto message = others.size() == 1 ? x.FrameCentre(others.front()) : std::nullopt;
+    const double dx = message ? message->first - game->first : 1e9;
+    const double dy = message ? message->second - game->second : 1e9;
+    char offset[64];
+    std::snprintf(offset, sizeof offset, "%+.1f, %+.1f", dx, dy);
+    Check(std::abs(dx) <= 3 && std::abs(dy) <= 3,
+          "the message is centred on the game " + when + " (off by " + offset + " px)");
+}
+
 bool IdleShown(Session& x, std::chrono::milliseconds timeout) {
     return x.WaitFor([&] { return x.Shoot().IsIdle() && x.StartButtonShown(); }, timeout);
 }
@@ -197,6 +214,15 @@ void Play(Session& x) {
     if (const auto id = x.AppId(x.main())) {
         Check(*id == SNAKE_APP_ID, "its app_id is the desktop entry's id (" + *id + ")");
     }
+    auto* const desktop = dynamic_cast<XSession*>(&x);
+    if (desktop != nullptr) {
+        // The window manager frames a window a moment after it maps.
+        x.WaitFor([&] { return desktop->TitleBarHeight(x.main()) > 0; }, 5s);
+        const int bar = desktop->TitleBarHeight(x.main());
+        Check(bar > 0 && !desktop->OffersMaximise(x.main()), "the desktop draws its title bar (" +
+                                                                 std::to_string(bar) +
+                                                                 " px) and offers no maximising");
+    }
     Check(IdleShown(x, 5s), "the field shows its red ring, white inside, and \"Start!\"");
     Check(x.Pixel(4, 4) == 0 && x.Pixel(372, 200) == 0 && x.Pixel(200, 372) == 0,
           "the frame is black");
@@ -226,8 +252,9 @@ void Play(Session& x) {
     }
     Check(steps, "the snake moves one cell a tick");
 
-    Check(MessageShown(x, 10s),
-          "hitting the wall brings up the message, titled \"Velmor's Snake\"");
+    // A nested shell draws the message a moment after it maps: the field is read once it shows.
+    Check(MessageShown(x, 10s) && x.WaitFor([&] { return x.Shoot().Count('?') >= 100; }, 5s),
+          "hitting the wall brings up the message over the field, titled \"Velmor's Snake\"");
     const FieldShot dead = x.Shoot();
     int onRing = 0;
     for (const int cell : dead.Cells('o')) {
@@ -238,6 +265,18 @@ void Play(Session& x) {
     std::this_thread::sleep_for(500ms);
     Check(x.Shoot().cells == dead.cells && x.OtherWindows().size() == 1,
           "nothing moves while the message is shown, and there is one message");
+    if (desktop != nullptr && x.OtherWindows().size() == 1) {
+        const auto message = x.OtherWindows().front();
+        Check(desktop->TitleBarHeight(message) > 0 && !desktop->OffersMaximise(message),
+              "the desktop draws the message's title bar and offers no maximising");
+    }
+    CheckCentred(x, "as it opens");
+    // The player clicks the game while the message waits.
+    x.BringForward(x.main());
+    std::this_thread::sleep_for(500ms);
+    Check(x.WaitFor([&] { return MessageInFront(x); }, 5s),
+          "a click on the game leaves the message in front, with the keyboard");
+    CheckCentred(x, "after a click on the game");
 
     x.Key("Return");
     Check(IdleShown(x, 5s), "Enter dismisses it: the field is empty again, \"Start!\" is back");
