@@ -11,7 +11,7 @@ desktop=${1:-}
 [[ $desktop == gnome || $desktop == kde ]] || { echo "usage: $0 gnome|kde <command>..." >&2; exit 2; }
 shift
 if [[ -z ${SNAKE_DESKTOP_NS:-} ]]; then
-    [[ $(id -u) -eq 0 ]] || { echo "with-desktop: needs root for its namespaces" >&2; exit 1; }
+    [[ $(id -u) -eq 0 ]] || { echo "with-desktop: skipped, needs root for its namespaces" >&2; exit 77; }
     exec env SNAKE_DESKTOP_NS=1 unshare -m -n --propagation private "$0" "$desktop" "$@"
 fi
 unset SNAKE_DESKTOP_NS
