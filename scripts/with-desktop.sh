@@ -39,7 +39,9 @@ if [[ $desktop == kde ]]; then
     # The installed binary carries a file capability a container may refuse to run; a plain
     # copy has none.
     cp /usr/bin/kwin_wayland "$work/kwin_wayland"
-    DISPLAY=$SNAKE_HOST_DISPLAY "$work/kwin_wayland" --x11-display "$SNAKE_HOST_DISPLAY" \
+    # What its scripts print goes to its log, where the command finds it: KWin's window list.
+    export SNAKE_SHELL_LOG="$work/shell.log"
+    DISPLAY=$SNAKE_HOST_DISPLAY QT_LOGGING_RULES=kwin_scripting.debug=true "$work/kwin_wayland" --x11-display "$SNAKE_HOST_DISPLAY" \
         --width 1024 --height 768 --socket "$WAYLAND_DISPLAY" --xwayland --no-lockscreen \
         >"$work/shell.log" 2>&1 &
 else

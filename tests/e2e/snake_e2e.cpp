@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 
+#include "kwinsession.h"
 #include "playfield/playfield.h"
 #include "swaysession.h"
 #include "xsession.h"
@@ -464,6 +465,11 @@ void CloseAtOnce(Session& x) {
 
 }  // namespace
 
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
 int main(int argc, char* argv[]) {
     const std::map<std::string, void (*)(Session&)> scenarios = {
         {"play", Play},
@@ -477,10 +483,12 @@ int main(int argc, char* argv[]) {
         {"close-at-once", CloseAtOnce},
     };
     if (argc != 3 || scenarios.count(argv[2]) == 0) {
-        std::fprintf(stderr,
-                     "usage: snake_e2e <game binary> <scenario>\n"
-                     "plays on sway when SWAYSOCK is set, else on the X server in DISPLAY\n"
-                     "scenarios:");
+        std::fprintf(
+            stderr,
+            "usage: snake_e2e <game binary> <scenario>\n"
+            "plays on sway when SWAYSOCK is set, in a nested KWin (scripts/with-desktop.sh kde)\n"
+            "natively unless QT_QPA_PLATFORM=xcb, else on the X server in DISPLAY\n"
+            "scenarios:");
         for (const auto& [name, run] : scenarios) {
             std::fprintf(stderr, " %s", name.c_str());
         }
@@ -490,6 +498,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<Session> session;
     if (std::getenv("SWAYSOCK") != nullptr) {
         session = std::make_unique<SwaySession>();
+    } else if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "KDE" &&
+               Env("QT_QPA_PLATFORM") != "xcb") {  // natively in a nested KWin
+        session = std::make_unique<KWinSession>();
     } else if (auto x = std::make_unique<XSession>(); x->display() != nullptr) {
         session = std::move(x);
     } else {

@@ -12,6 +12,22 @@ namespace snake::e2e {
 namespace {
 constexpr int kClient = 377;
 
+// The client area's pixels, 0xRRGGBB row by row; empty without an image. Frees the image.
+std::vector<std::uint32_t> Pixels(XImage* image) {
+    std::vector<std::uint32_t> pixels;
+    if (image == nullptr) {
+        return pixels;
+    }
+    pixels.reserve(kClient * kClient);
+    for (int y = 0; y < kClient; ++y) {
+        for (int x = 0; x < kClient; ++x) {
+            pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFUL));
+        }
+    }
+    XDestroyImage(image);
+    return pixels;
+}
+
 // A window may go away between finding it and asking about it: that is no reason to stop.
 int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
@@ -226,31 +242,23 @@ Session::WindowId XSession::Focused() {
 }
 
 std::vector<std::uint32_t> XSession::Grab() {
-    // What the server shows there, windows over the game's window included.
     // A shell's XWayland keeps each window's own pixels: what the shell shows is on its host.
-    std::vector<std::uint32_t> pixels;
-    int left = 0;
-    int top = 0;
-    Window child = 0;
     if (host_ != nullptr) {
+        int left = 0;
+        int top = 0;
+        Window child = 0;
         XTranslateCoordinates(display_, main(), DefaultRootWindow(display_), 0, 0, &left, &top,
                               &child);
+        return GrabHost(left, top);
     }
-    XImage* image = host_ != nullptr
-                        ? XGetImage(host_, DefaultRootWindow(host_), left, top, kClient, kClient,
-                                    AllPlanes, ZPixmap)
-                        : XGetImage(display_, main(), 0, 0, kClient, kClient, AllPlanes, ZPixmap);
-    if (image == nullptr) {
-        return pixels;
-    }
-    pixels.reserve(kClient * kClient);
-    for (int y = 0; y < kClient; ++y) {
-        for (int x = 0; x < kClient; ++x) {
-            pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFUL));
-        }
-    }
-    XDestroyImage(image);
-    return pixels;
+    // What the server shows there, windows over the game's window included.
+    return Pixels(XGetImage(display_, main(), 0, 0, kClient, kClient, AllPlanes, ZPixmap));
+}
+
+std::vector<std::uint32_t> XSession::GrabHost(int left, int top) {
+    return Pixels(XGetImage(host_ != nullptr ? host_ : display_,
+                            DefaultRootWindow(host_ != nullptr ? host_ : display_), left, top,
+                            kClient, kClient, AllPlanes, ZPixmap));
 }
 
 void XSession::KeyDown(const char* keysym) {
@@ -276,8 +284,12 @@ void XSession::Click(WindowId window, int x, int y) {
     Window child = 0;
     XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
+    ClickAt(rootX, rootY);
+}
+
+void XSession::ClickAt(int x, int y) {
     // A nested shell's output fills its host's screen: the same coordinates there.
-    XTestFakeMotionEvent(input(), DefaultScreen(input()), rootX, rootY, CurrentTime);
+    XTestFakeMotionEvent(input(), DefaultScreen(input()), x, y, CurrentTime);
     XTestFakeButtonEvent(input(), 1, True, CurrentTime);
     XTestFakeButtonEvent(input(), 1, False, CurrentTime);
     if (host_ != nullptr) {  // the shell draws the pointer: off the game with it

@@ -12,7 +12,7 @@
 
 namespace snake::e2e {
 
-class XSession final : public Session {
+class XSession : public Session {
   public:
     XSession();
     ~XSession() override;
@@ -33,13 +33,17 @@ class XSession final : public Session {
     void Minimise(WindowId window);  // iconify
     void Restore(WindowId window);
     // The height of the title bar the window manager draws, 0 without one.
-    int TitleBarHeight(WindowId window);
+    virtual int TitleBarHeight(WindowId window);
     // The window manager lets the window be maximised (_NET_WM_ALLOWED_ACTIONS).
-    bool OffersMaximise(WindowId window);
+    virtual bool OffersMaximise(WindowId window);
 
     Display* display() const { return display_; }
 
   protected:
+    // A click at a point of the screen; the pixels of the hosting server's screen from a point.
+    void ClickAt(int x, int y);
+    std::vector<std::uint32_t> GrabHost(int left, int top);
+
     const char* Platform() const override { return host_ != nullptr ? platform_ : "xcb"; }
     WindowId FindMain() override;
     std::vector<std::uint32_t> Grab() override;
