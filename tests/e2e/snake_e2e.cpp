@@ -153,6 +153,22 @@ void CheckCentred(Session& x, const std::string& when) {
           "the message is centred on the game " + when + " (off by " + offset + " px)");
 }
 
+// The README's picture of the game on a nested shell's desktop (target desktop-pictures): the
+// shell's own pixels around the game's window, from its hosting X server.
+void SavePicture(Session& x, const std::string& file) {
+    const auto centre = x.FrameCentre(x.main());
+    const char* host = std::getenv("SNAKE_HOST_DISPLAY");
+    if (!centre || host == nullptr) {
+        Check(false, "a picture needs a nested shell");
+        return;
+    }
+    const std::string command =
+        "import -display " + std::string(host) + " -window root -crop 420x440+" +
+        std::to_string(static_cast<int>(centre->first) - 210) + "+" +
+        std::to_string(static_cast<int>(centre->second) - 220) + " +repage '" + file + "'";
+    Check(std::system(command.c_str()) == 0, "the picture is in " + file);
+}
+
 bool IdleShown(Session& x, std::chrono::milliseconds timeout) {
     return x.WaitFor([&] { return x.Shoot().IsIdle() && x.StartButtonShown(); }, timeout);
 }
@@ -272,6 +288,9 @@ void Play(Session& x) {
               "the desktop draws the message's title bar and offers no maximising");
     }
     CheckCentred(x, "as it opens");
+    if (const char* picture = std::getenv("SNAKE_PICTURE"); picture != nullptr) {
+        SavePicture(x, picture);
+    }
     // The player clicks the game while the message waits.
     x.BringForward(x.main());
     std::this_thread::sleep_for(500ms);
