@@ -2,15 +2,50 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "app/tickschedule.h"
 #include "playfield/fieldpainter.h"
 
 namespace snake {
+
+namespace {
+// The game-over message, its frame centred on the game's every time it shows. Left to
+// themselves, mutter puts a dialog in the upper third of its parent and KWin on X11 some 40
+// pixels above the middle, and a dialog shown again (RaiseMessage) lands somewhere else. On
+// Wayland the compositor alone places windows: there the position is not ours to give.
+class GameOverBox final : public QMessageBox {
+  public:
+    GameOverBox(const QString& text, QWidget* game)
+        : QMessageBox(NoIcon, QString(), text, Ok, game,
+                      // A title bar with a close button alone: the box cannot grow or hide.
+                      Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {}
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box to its text
+        QWindow* const own = windowHandle();
+        const QWindow* const game = parentWidget()->windowHandle();
+        if (own == nullptr || game == nullptr ||
+            QGuiApplication::platformName() == QLatin1String("wayland")) {
+            return;
+        }
+        // Not mapped yet, the box has no frame: the desktop draws it as it draws the game's.
+        const QMargins margins = game->frameMargins();
+        const QRect around = parentWidget()->frameGeometry();
+        const QSize frame = size().grownBy(margins);
+        own->setPosition(around.topLeft() +
+                         QPoint((around.width() - frame.width()) / 2 + margins.left(),
+                                (around.height() - frame.height()) / 2 + margins.top()));
+    }
+};
+}  // namespace
 
 frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     : QWidget(parent),
@@ -21,6 +56,10 @@ frmSnake::frmSnake(RandomSource& random, QWidget* parent)
     //: The game's name: window title and menu entry. "Velmor" is a person's name.
     setWindowTitle(tr("Velmor's Snake"));
     setFixedSize(kClientSize, kClientSize);
+    // The title bar offers what the window can do: no maximising a window of fixed size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the field covers every pixel
     // The keyboard is with "Start!" between games and with the window in play (see
     // SetStartVisible); Tab and clicks on the field never park it on a silent field.
@@ -206,7 +245,7 @@ void frmSnake::ShowGameOver(int length) {
                          tr("Your snake was %n pieces long", nullptr, length);
     // Not application-modal: that would keep the window from closing while the box is up.
     // Nothing else is live meanwhile: the tick is stopped and the button hidden.
-    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, this);
+    GameOverBox box(text, this);
     box.setWindowModality(Qt::NonModal);
     QEventLoop loop;
     connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "app/frmsnake.h"
+#include "app/platform.h"
 #include "app/translations.h"
 #include "rules/random.h"
 
@@ -17,6 +18,9 @@ void SetWindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const QByteArray platform = snake::PreferredPlatform(); !platform.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", platform);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmors-snake"));
     // Ties the window to the installed desktop entry, <id>.desktop (SNAKE_APP_ID from app/).

@@ -2,6 +2,7 @@
 // window's own event path, the real timer and the real message box.
 #include <libintl.h>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
 #include <QTranslator>
@@ -22,6 +24,7 @@
 #include <functional>
 
 #include "app/frmsnake.h"
+#include "app/platform.h"
 #include "app/tickschedule.h"
 #include "app/translations.h"
 #include "playfield/fieldpainter.h"
@@ -196,6 +199,8 @@ class TestWindow : public QObject {
     void everyLanguage();
     void nearestLanguage_data();
     void nearestLanguage();
+    void platformChoice_data();
+    void platformChoice();
 
   private:
     Translations translations;  // English unless a test installs another language
@@ -859,6 +864,59 @@ void TestWindow::nearestLanguage() {
     }
     WindowRig rig;
     QCOMPARE(rig.window.windowTitle(), expected);
+}
+
+void TestWindow::platformChoice_data() {
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("decoration");  // the one plugin in Qt's decoration folder
+    QTest::addColumn<QString>("platform");
+    const QString session = QStringLiteral("WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 ");
+    QTest::newRow("GNOME, Qt without Adwaita") << session + "XDG_CURRENT_DESKTOP=GNOME"
+                                               << "libbradient.so"
+                                               << "xcb";
+    QTest::newRow("Ubuntu's GNOME") << session + "XDG_CURRENT_DESKTOP=ubuntu:GNOME"
+                                    << "libbradient.so"
+                                    << "xcb";
+    QTest::newRow("GNOME, Qt with Adwaita") << session + "XDG_CURRENT_DESKTOP=GNOME"
+                                            << "libadwaita.so"
+                                            << "";
+    QTest::newRow("KDE") << session + "XDG_CURRENT_DESKTOP=KDE"
+                         << "libbradient.so"
+                         << "";
+    QTest::newRow("the player's platform")
+        << session + "XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=wayland"
+        << "libbradient.so"
+        << "";
+    QTest::newRow("the player's decoration")
+        << session + "XDG_CURRENT_DESKTOP=GNOME QT_WAYLAND_DECORATION=bradient"
+        << "libbradient.so"
+        << "";
+    QTest::newRow("no XWayland") << "WAYLAND_DISPLAY=wayland-0 XDG_CURRENT_DESKTOP=GNOME"
+                                 << "libbradient.so"
+                                 << "";
+    QTest::newRow("GNOME on Xorg") << "DISPLAY=:0 XDG_CURRENT_DESKTOP=GNOME"
+                                   << "libbradient.so"
+                                   << "";
+}
+
+void TestWindow::platformChoice() {
+    QFETCH(QString, environment);
+    QFETCH(QString, decoration);
+    QFETCH(QString, platform);
+    QTemporaryDir plugins;
+    QVERIFY(QDir(plugins.path()).mkpath(QStringLiteral("wayland-decoration-client")));
+    QFile plugin(plugins.filePath(QStringLiteral("wayland-decoration-client/") + decoration));
+    QVERIFY(plugin.open(QIODevice::WriteOnly));
+    const QStringList variables = environment.split(QLatin1Char(' '));
+    const auto env = [&](const char* name) {
+        for (const QString& variable : variables) {
+            if (variable.section(QLatin1Char('='), 0, 0) == QLatin1String(name)) {
+                return variable.section(QLatin1Char('='), 1).toUtf8();
+            }
+        }
+        return QByteArray();
+    };
+    QCOMPARE(QString::fromUtf8(snake::PreferredPlatform(env, {plugins.path()})), platform);
 }
 
 QTEST_MAIN(TestWindow)

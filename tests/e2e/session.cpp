@@ -73,7 +73,11 @@ std::string GameTitle() {
 }
 
 bool Session::Launch(const std::string& binary, std::chrono::milliseconds timeout) {
-    setenv("QT_QPA_PLATFORM", Platform(), 1);
+    if (Platform() != nullptr) {
+        setenv("QT_QPA_PLATFORM", Platform(), 1);
+    } else {
+        unsetenv("QT_QPA_PLATFORM");
+    }
     setenv("QT_SCALE_FACTOR", "1", 1);
     char* argv[] = {const_cast<char*>(binary.c_str()), nullptr};
     if (posix_spawn(&pid_, binary.c_str(), nullptr, nullptr, argv, environ) != 0) {

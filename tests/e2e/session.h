@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace snake::e2e {
@@ -51,6 +52,11 @@ class Session {
     // The id a Wayland compositor matches to the desktop entry; none on X11.
     virtual std::optional<std::string> AppId(WindowId /*window*/) { return std::nullopt; }
     virtual bool Size(WindowId window, int& width, int& height) = 0;
+    // The centre of the window's frame, title bar included, on the screen, where the desktop
+    // tells it.
+    virtual std::optional<std::pair<double, double>> FrameCentre(WindowId /*window*/) {
+        return std::nullopt;
+    }
     // The game's window that keys typed now would reach, or 0.
     virtual WindowId Focused() = 0;
 
@@ -76,7 +82,8 @@ class Session {
     bool Running();
 
   protected:
-    virtual const char* Platform() const = 0;  // for QT_QPA_PLATFORM
+    // For QT_QPA_PLATFORM; null leaves the choice to the game.
+    virtual const char* Platform() const = 0;
     virtual WindowId FindMain() = 0;
     // The main window's client area, 377 x 377 pixels of 0xRRGGBB row by row; empty if it fails.
     virtual std::vector<std::uint32_t> Grab() = 0;

@@ -4,6 +4,7 @@
 // usage: snake_e2e <game binary> <scenario>
 #include <X11/Xlib.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -12,6 +13,7 @@
 #include <set>
 #include <thread>
 
+#include "kwinsession.h"
 #include "playfield/playfield.h"
 #include "swaysession.h"
 #include "xsession.h"
@@ -135,6 +137,38 @@ bool MessageInFront(Session& x) {
     return others.size() == 1 && x.Focused() == others.front() && x.Shoot().Count('?') >= 100;
 }
 
+// Where the desktop tells where its windows are: the one message's frame centred on the game's.
+void CheckCentred(Session& x, const std::string& when) {
+    const auto others = x.OtherWindows();
+    const auto game = x.FrameCentre(x.main());
+    if (!game) {
+        return;
+    }
+    const auto message = others.size() == 1 ? x.FrameCentre(others.front()) : std::nullopt;
+    const double dx = message ? message->first - game->first : 1e9;
+    const double dy = message ? message->second - game->second : 1e9;
+    char offset[64];
+    std::snprintf(offset, sizeof offset, "%+.1f, %+.1f", dx, dy);
+    Check(std::abs(dx) <= 3 && std::abs(dy) <= 3,
+          "the message is centred on the game " + when + " (off by " + offset + " px)");
+}
+
+// The README's picture of the game on a nested shell's desktop (target desktop-pictures): the
+// shell's own pixels around the game's window, from its hosting X server.
+void SavePicture(Session& x, const std::string& file) {
+    const auto centre = x.FrameCentre(x.main());
+    const char* host = std::getenv("SNAKE_HOST_DISPLAY");
+    if (!centre || host == nullptr) {
+        Check(false, "a picture needs a nested shell");
+        return;
+    }
+    const std::string command =
+        "import -display " + std::string(host) + " -window root -crop 420x440+" +
+        std::to_string(static_cast<int>(centre->first) - 210) + "+" +
+        std::to_string(static_cast<int>(centre->second) - 220) + " +repage '" + file + "'";
+    Check(std::system(command.c_str()) == 0, "the picture is in " + file);
+}
+
 bool IdleShown(Session& x, std::chrono::milliseconds timeout) {
     return x.WaitFor([&] { return x.Shoot().IsIdle() && x.StartButtonShown(); }, timeout);
 }
@@ -197,6 +231,15 @@ void Play(Session& x) {
     if (const auto id = x.AppId(x.main())) {
         Check(*id == SNAKE_APP_ID, "its app_id is the desktop entry's id (" + *id + ")");
     }
+    auto* const desktop = dynamic_cast<XSession*>(&x);
+    if (desktop != nullptr) {
+        // The window manager frames a window a moment after it maps.
+        x.WaitFor([&] { return desktop->TitleBarHeight(x.main()) > 0; }, 5s);
+        const int bar = desktop->TitleBarHeight(x.main());
+        Check(bar > 0 && !desktop->OffersMaximise(x.main()), "the desktop draws its title bar (" +
+                                                                 std::to_string(bar) +
+                                                                 " px) and offers no maximising");
+    }
     Check(IdleShown(x, 5s), "the field shows its red ring, white inside, and \"Start!\"");
     Check(x.Pixel(4, 4) == 0 && x.Pixel(372, 200) == 0 && x.Pixel(200, 372) == 0,
           "the frame is black");
@@ -226,8 +269,9 @@ void Play(Session& x) {
     }
     Check(steps, "the snake moves one cell a tick");
 
-    Check(MessageShown(x, 10s),
-          "hitting the wall brings up the message, titled \"Velmor's Snake\"");
+    // A nested shell draws the message a moment after it maps: the field is read once it shows.
+    Check(MessageShown(x, 10s) && x.WaitFor([&] { return x.Shoot().Count('?') >= 100; }, 5s),
+          "hitting the wall brings up the message over the field, titled \"Velmor's Snake\"");
     const FieldShot dead = x.Shoot();
     int onRing = 0;
     for (const int cell : dead.Cells('o')) {
@@ -238,6 +282,21 @@ void Play(Session& x) {
     std::this_thread::sleep_for(500ms);
     Check(x.Shoot().cells == dead.cells && x.OtherWindows().size() == 1,
           "nothing moves while the message is shown, and there is one message");
+    if (desktop != nullptr && x.OtherWindows().size() == 1) {
+        const auto message = x.OtherWindows().front();
+        Check(desktop->TitleBarHeight(message) > 0 && !desktop->OffersMaximise(message),
+              "the desktop draws the message's title bar and offers no maximising");
+    }
+    CheckCentred(x, "as it opens");
+    if (const char* picture = std::getenv("SNAKE_PICTURE"); picture != nullptr) {
+        SavePicture(x, picture);
+    }
+    // The player clicks the game while the message waits.
+    x.BringForward(x.main());
+    std::this_thread::sleep_for(500ms);
+    Check(x.WaitFor([&] { return MessageInFront(x); }, 5s),
+          "a click on the game leaves the message in front, with the keyboard");
+    CheckCentred(x, "after a click on the game");
 
     x.Key("Return");
     Check(IdleShown(x, 5s), "Enter dismisses it: the field is empty again, \"Start!\" is back");
@@ -425,6 +484,11 @@ void CloseAtOnce(Session& x) {
 
 }  // namespace
 
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
 int main(int argc, char* argv[]) {
     const std::map<std::string, void (*)(Session&)> scenarios = {
         {"play", Play},
@@ -438,10 +502,12 @@ int main(int argc, char* argv[]) {
         {"close-at-once", CloseAtOnce},
     };
     if (argc != 3 || scenarios.count(argv[2]) == 0) {
-        std::fprintf(stderr,
-                     "usage: snake_e2e <game binary> <scenario>\n"
-                     "plays on sway when SWAYSOCK is set, else on the X server in DISPLAY\n"
-                     "scenarios:");
+        std::fprintf(
+            stderr,
+            "usage: snake_e2e <game binary> <scenario>\n"
+            "plays on sway when SWAYSOCK is set, in a nested KWin (scripts/with-desktop.sh kde)\n"
+            "natively unless QT_QPA_PLATFORM=xcb, else on the X server in DISPLAY\n"
+            "scenarios:");
         for (const auto& [name, run] : scenarios) {
             std::fprintf(stderr, " %s", name.c_str());
         }
@@ -451,6 +517,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<Session> session;
     if (std::getenv("SWAYSOCK") != nullptr) {
         session = std::make_unique<SwaySession>();
+    } else if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "KDE" &&
+               Env("QT_QPA_PLATFORM") != "xcb") {  // natively in a nested KWin
+        session = std::make_unique<KWinSession>();
     } else if (auto x = std::make_unique<XSession>(); x->display() != nullptr) {
         session = std::move(x);
     } else {

@@ -5,11 +5,28 @@
 #include <X11/extensions/XTest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
+
+// The client area's pixels, 0xRRGGBB row by row; empty without an image. Frees the image.
+std::vector<std::uint32_t> Pixels(XImage* image) {
+    std::vector<std::uint32_t> pixels;
+    if (image == nullptr) {
+        return pixels;
+    }
+    pixels.reserve(kClient * kClient);
+    for (int y = 0; y < kClient; ++y) {
+        for (int x = 0; x < kClient; ++x) {
+            pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFUL));
+        }
+    }
+    XDestroyImage(image);
+    return pixels;
+}
 
 // A window may go away between finding it and asking about it: that is no reason to stop.
 int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
@@ -17,13 +34,18 @@ int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
 }
 }  // namespace
 
-XSession::XSession() : display_(XOpenDisplay(nullptr)) {
+XSession::XSession() : display_(XOpenDisplay(nullptr)), platform_(std::getenv("QT_QPA_PLATFORM")) {
     XSetErrorHandler(IgnoreErrors);
+    if (const char* host = std::getenv("SNAKE_HOST_DISPLAY"); host != nullptr) {
+        host_ = XOpenDisplay(host);
+    }
 }
 
 XSession::~XSession() {
-    if (display_ != nullptr) {
-        XCloseDisplay(display_);
+    for (Display* display : {display_, host_}) {
+        if (display != nullptr) {
+            XCloseDisplay(display);
+        }
     }
 }
 
@@ -55,6 +77,65 @@ bool XSession::Size(WindowId window, int& width, int& height) {
     width = attributes.width;
     height = attributes.height;
     return true;
+}
+
+std::optional<std::array<long, 4>> XSession::FrameExtents(WindowId window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::optional<std::array<long, 4>> extents;
+    if (XGetWindowProperty(display_, window, atom("_NET_FRAME_EXTENTS"), 0, 4, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        if (count == 4) {
+            const auto* values = reinterpret_cast<long*>(data);
+            extents = std::array<long, 4>{values[0], values[1], values[2], values[3]};
+        }
+        XFree(data);
+    }
+    return extents;
+}
+
+std::optional<std::pair<double, double>> XSession::FrameCentre(WindowId window) {
+    int width = 0;
+    int height = 0;
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    if (!Size(window, width, height) ||
+        XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y,
+                              &child) == 0) {
+        return std::nullopt;
+    }
+    const auto frame = FrameExtents(window).value_or(std::array<long, 4>{});
+    return std::pair{x - frame[0] + (frame[0] + width + frame[1]) / 2.0,
+                     y - frame[2] + (frame[2] + height + frame[3]) / 2.0};
+}
+
+int XSession::TitleBarHeight(WindowId window) {
+    return static_cast<int>(FrameExtents(window).value_or(std::array<long, 4>{})[2]);
+}
+
+bool XSession::OffersMaximise(WindowId window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    bool offers = false;
+    if (XGetWindowProperty(display_, window, atom("_NET_WM_ALLOWED_ACTIONS"), 0, 64, False, XA_ATOM,
+                           &type, &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        const auto* actions = reinterpret_cast<Atom*>(data);
+        for (unsigned long i = 0; i < count; ++i) {
+            offers = offers || actions[i] == atom("_NET_WM_ACTION_MAXIMIZE_HORZ") ||
+                     actions[i] == atom("_NET_WM_ACTION_MAXIMIZE_VERT");
+        }
+        XFree(data);
+    }
+    return offers;
 }
 
 namespace {
@@ -161,32 +242,35 @@ Session::WindowId XSession::Focused() {
 }
 
 std::vector<std::uint32_t> XSession::Grab() {
+    // A shell's XWayland keeps each window's own pixels: what the shell shows is on its host.
+    if (host_ != nullptr) {
+        int left = 0;
+        int top = 0;
+        Window child = 0;
+        XTranslateCoordinates(display_, main(), DefaultRootWindow(display_), 0, 0, &left, &top,
+                              &child);
+        return GrabHost(left, top);
+    }
     // What the server shows there, windows over the game's window included.
-    std::vector<std::uint32_t> pixels;
-    XImage* image = XGetImage(display_, main(), 0, 0, kClient, kClient, AllPlanes, ZPixmap);
-    if (image == nullptr) {
-        return pixels;
-    }
-    pixels.reserve(kClient * kClient);
-    for (int y = 0; y < kClient; ++y) {
-        for (int x = 0; x < kClient; ++x) {
-            pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFFUL));
-        }
-    }
-    XDestroyImage(image);
-    return pixels;
+    return Pixels(XGetImage(display_, main(), 0, 0, kClient, kClient, AllPlanes, ZPixmap));
+}
+
+std::vector<std::uint32_t> XSession::GrabHost(int left, int top) {
+    return Pixels(XGetImage(host_ != nullptr ? host_ : display_,
+                            DefaultRootWindow(host_ != nullptr ? host_ : display_), left, top,
+                            kClient, kClient, AllPlanes, ZPixmap));
 }
 
 void XSession::KeyDown(const char* keysym) {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym));
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XFlush(display_);
+    const KeyCode code = XKeysymToKeycode(input(), XStringToKeysym(keysym));
+    XTestFakeKeyEvent(input(), code, True, CurrentTime);
+    XFlush(input());
 }
 
 void XSession::KeyUp(const char* keysym) {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym));
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    XFlush(display_);
+    const KeyCode code = XKeysymToKeycode(input(), XStringToKeysym(keysym));
+    XTestFakeKeyEvent(input(), code, False, CurrentTime);
+    XFlush(input());
 }
 
 void XSession::Key(const char* keysym) {
@@ -200,10 +284,19 @@ void XSession::Click(WindowId window, int x, int y) {
     Window child = 0;
     XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
                           &child);
-    XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
-    XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display_, 1, False, CurrentTime);
-    XFlush(display_);
+    ClickAt(rootX, rootY);
+}
+
+void XSession::ClickAt(int x, int y) {
+    // A nested shell's output fills its host's screen: the same coordinates there.
+    XTestFakeMotionEvent(input(), DefaultScreen(input()), x, y, CurrentTime);
+    XTestFakeButtonEvent(input(), 1, True, CurrentTime);
+    XTestFakeButtonEvent(input(), 1, False, CurrentTime);
+    if (host_ != nullptr) {  // the shell draws the pointer: off the game with it
+        XTestFakeMotionEvent(input(), DefaultScreen(input()), 0, DisplayHeight(input(), 0) - 1,
+                             CurrentTime);
+    }
+    XFlush(input());
 }
 
 void XSession::BringForward(WindowId window) {
