@@ -21,6 +21,7 @@ set(cldr /usr/share/unicode/cldr)
 if(NOT EXISTS ${cldr}/common/supplemental/plurals.xml)
     string(APPEND faults "no plural rules of Unicode's CLDR in ${cldr} (unicode-cldr-core)\n")
 endif()
+set(ENV{GETTEXTCLDRDIR} ${cldr})  # msginit reads CLDR's rules from there
 foreach(language IN LISTS languages)
     file(STRINGS ${SOURCE_DIR}/po/${language}.po obsolete REGEX "^#~")
     if(obsolete)
@@ -35,8 +36,8 @@ foreach(language IN LISTS languages)
     # msginit's rule, from gettext's own table or Unicode's CLDR (its plural forms' order, too).
     # Where it has none it keeps the template's placeholder: the file's rule is the translator's.
     file(READ ${SOURCE_DIR}/po/${language}.po rule LIMIT 2000)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env GETTEXTCLDRDIR=${cldr}
-            ${MSGINIT} --no-translator -l ${language} -i ${SOURCE_DIR}/po/velmors-snake.pot -o -
+    execute_process(COMMAND ${MSGINIT} --no-translator -l ${language}
+            -i ${SOURCE_DIR}/po/velmors-snake.pot -o -
         OUTPUT_VARIABLE gettext ERROR_QUIET)
     foreach(header rule gettext)  # the header's value, its lines joined
         string(REPLACE "\"\n\"" "" ${header} "${${header}}")
