@@ -43,12 +43,13 @@ sudo=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
-echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 if [[ $builddeps == true ]]; then
+    echo "install-deps: installing debian/control's Build-Depends ${profile[*]}"
     "${sudo[@]}" apt-get build-dep -y -qq --no-install-recommends "${profile[@]}" ./ >/dev/null
 fi
 if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "install-deps: installing ${missing[*]}"
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
