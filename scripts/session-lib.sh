@@ -9,13 +9,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Up to 10 s for COMMAND to succeed.
-wait_for() {  # wait_for COMMAND...
-    for _ in $(seq 200); do
-        "$@" 2>/dev/null && return 0
+wait_for() {  # wait_for COMMAND...: until it succeeds, for up to a minute (a loaded machine's)
+    local end=$((SECONDS + 60))
+    until "$@" 2>/dev/null; do
+        ((SECONDS < end)) || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # Runs COMMAND in the session bus a desktop has; the daemon's complaint about its fd limit is

@@ -22,9 +22,12 @@ export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 
 if [[ -n "$wm" ]]; then
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    # Ready once it runs its startup command; it names itself on the root window before it
+    # manages new windows, and a window mapped in between stays unmapped.
+    openbox --sm-disable --startup "touch $work/openbox-ready" >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    wait_for eval "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || true
+    wait_for test -e "$work/openbox-ready" ||
+        { echo "with-x: openbox did not start" >&2; cat "$work/openbox.log" >&2; exit 1; }
 fi
 
 in_dbus_session -- "$@"

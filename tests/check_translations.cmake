@@ -1,9 +1,10 @@
-# cmake -DSOURCE_DIR=... -DMSGFMT=... -DDESKTOP=<built template> -DMETAINFO=<built metainfo>
-#       -P check_translations.cmake
+# cmake -DSOURCE_DIR=... -DMSGFMT=... -DMSGINIT=... -DDESKTOP=<built template>
+#       -DMETAINFO=<built metainfo> -P check_translations.cmake
 # Every language of po/LINGUAS: its .po file passes msgfmt's checks with every text of the
-# template translated and none fuzzy or obsolete; the built desktop entry and metainfo carry
-# every translatable text in it. (The window's texts, with their plural forms, are checked at
-# run time by tst_window.)
+# template translated and none fuzzy or obsolete, with the plural rule gettext itself gives the
+# language; the built desktop entry and metainfo carry every translatable text in it, the entry
+# also under the locales that read another language's file. (The window's texts, with their
+# plural forms, are checked at run time by tst_window.)
 file(STRINGS ${SOURCE_DIR}/po/LINGUAS languages REGEX "^[^#]")
 file(STRINGS ${SOURCE_DIR}/po/velmors-snake.pot texts REGEX "^msgid \"")
 list(LENGTH texts texts)
@@ -16,6 +17,11 @@ list(LENGTH desktop_texts desktop_texts)
 list(LENGTH metainfo_texts metainfo_texts)
 
 set(faults "")
+set(cldr /usr/share/unicode/cldr)
+if(NOT EXISTS ${cldr}/common/supplemental/plurals.xml)
+    string(APPEND faults "no plural rules of Unicode's CLDR in ${cldr} (unicode-cldr-core)\n")
+endif()
+set(ENV{GETTEXTCLDRDIR} ${cldr})  # msginit reads CLDR's rules from there
 foreach(language IN LISTS languages)
     file(STRINGS ${SOURCE_DIR}/po/${language}.po obsolete REGEX "^#~")
     if(obsolete)
@@ -27,6 +33,23 @@ foreach(language IN LISTS languages)
     if(NOT status EQUAL 0 OR NOT report MATCHES "^${texts} translated messages\\.\n$")
         string(APPEND faults "${language}.po: ${report}")
     endif()
+    # msginit's rule, from gettext's own table or Unicode's CLDR (its plural forms' order, too).
+    # Where it has none it keeps the template's placeholder: the file's rule is the translator's.
+    file(READ ${SOURCE_DIR}/po/${language}.po rule LIMIT 2000)
+    execute_process(COMMAND ${MSGINIT} --no-translator -l ${language}
+            -i ${SOURCE_DIR}/po/velmors-snake.pot -o -
+        OUTPUT_VARIABLE gettext ERROR_QUIET)
+    foreach(header rule gettext)  # the header's value, its lines joined
+        string(REPLACE "\"\n\"" "" ${header} "${${header}}")
+        string(REGEX MATCH "Plural-Forms: [^\\]*" ${header} "${${header}}")
+    endforeach()
+    if(NOT gettext MATCHES "INTEGER|^$" AND NOT rule STREQUAL gettext)
+        string(APPEND faults "${language}.po: ${rule}, gettext says ${gettext}\n")
+    endif()
+endforeach()
+# The desktop entry in every language, and under the names a desktop looks up that read another
+# language's texts: Chinese of Macau and Singapore, and Norwegian.
+foreach(language IN LISTS languages ITEMS zh_MO zh_SG no)
     string(REGEX MATCHALL "\n[A-Za-z]+\\[${language}\\]=" found "${desktop}")
     list(LENGTH found found)
     if(NOT found EQUAL desktop_texts)

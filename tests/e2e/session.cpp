@@ -139,16 +139,19 @@ FieldShot Session::Shoot() {
     return shot;
 }
 
-bool Session::StartButtonShown() {
+bool FieldShot::StartButtonShown() const {
     // The cells under the button (rows 20 to 22, columns 17 to 27) show no field colour.
-    const FieldShot shot = Shoot();
     int hidden = 0;
     for (int row = 20; row <= 22; ++row) {
         for (int column = 18; column <= 26; ++column) {
-            hidden += shot.cells[static_cast<std::size_t>(row * kColumns + column)] == '?' ? 1 : 0;
+            hidden += cells[static_cast<std::size_t>(row * kColumns + column)] == '?' ? 1 : 0;
         }
     }
     return hidden >= 20;
+}
+
+bool Session::StartButtonShown() {
+    return Shoot().StartButtonShown();
 }
 
 }  // namespace snake::e2e

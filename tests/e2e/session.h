@@ -26,6 +26,7 @@ struct FieldShot {
     int Count(char c) const;
     std::vector<int> Cells(char c) const;
     bool IsIdle() const;  // the ring red and every other cell white
+    bool StartButtonShown() const;
 };
 
 // The game's title in the player's language: SNAKE_TITLE, else the English one. The game's
@@ -42,7 +43,7 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     // Starts the game and waits for its window; false when it does not show in time.
-    bool Launch(const std::string& binary, std::chrono::milliseconds timeout = 15s);
+    bool Launch(const std::string& binary, std::chrono::milliseconds timeout = 60s);
 
     WindowId main() const { return main_; }
     pid_t pid() const { return pid_; }

@@ -13,6 +13,9 @@ tar -C "$out" --exclude="$name/debian" -czf "$out/velmors-snake_${version%-*}.or
 (cd "$out/$name" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
     dpkg-buildpackage -us -uc) >"$out/build.log" 2>&1 ||
     { tail -n 40 "$out/build.log"; echo "FAIL: dpkg-buildpackage, log in $out/build.log"; exit 1; }
+# debian/rules runs the suites unless nocheck is asked for.
+[[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]] || grep -q '^100% tests passed' "$out/build.log" ||
+    { echo "FAIL: the build ran none of its suites, log in $out/build.log"; exit 1; }
 for deb in "$out"/*.deb; do
     dpkg-deb -x "$deb" "$out/root"
 done
