@@ -9,11 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) -eq 0 ]] || { echo "deb-build: needs root (apt-get)" >&2; exit 2; }
 arch=$(dpkg --print-architecture)
-apt() { DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@" >/dev/null; }
+apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@" >/dev/null; }
 
 start=$SECONDS
-apt update
-apt build-dep ./
+apt_get update
+apt_get build-dep ./
 echo "deb-build: build dependencies installed on $arch in $((SECONDS - start)) s"
 start=$SECONDS
 dpkg-buildpackage -B -us -uc
@@ -21,7 +21,7 @@ echo "deb-build: package built and tested on $arch in $((SECONDS - start)) s"
 
 if [[ ${1:-} == --play ]]; then
     start=$SECONDS
-    apt install "$(ls ../velmors-snake_*_"$arch".deb)" xvfb xauth openbox x11-utils dbus
+    apt_get install "$(ls ../velmors-snake_*_"$arch".deb)" xvfb xauth openbox x11-utils dbus
     LC_ALL=C.UTF-8 scripts/with-x.sh obj-*/tests/e2e/snake_e2e /usr/games/velmors-snake play
     echo "deb-build: the installed game played to its message on $arch in $((SECONDS - start)) s"
 fi
