@@ -16,7 +16,7 @@ apt_get update
 apt_get build-dep ./
 echo "deb-build: build dependencies installed on $arch in $((SECONDS - start)) s"
 start=$SECONDS
-dpkg-buildpackage -B -us -uc
+dpkg-buildpackage -B -us -uc -j"$(nproc)"
 echo "deb-build: package built and tested on $arch in $((SECONDS - start)) s"
 
 if [[ ${1:-} == --play ]]; then

@@ -66,8 +66,10 @@ else
     [[ -n "$mirror" ]] || { echo "debian-base: no Debian mirror in apt's sources" >&2; exit 1; }
     command -v debootstrap >/dev/null || install debootstrap
     echo "debian-base: debootstrap $suite ($arch) from $mirror"
+    start=$SECONDS
     debootstrap --arch="$arch" --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
         { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
     rm -f "$root.log"
+    echo "debian-base: made in $((SECONDS - start)) s"
 fi
 chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
