@@ -59,6 +59,9 @@ mount_in() {  # mount_in <mount point in the root> <mount arguments...>
     mounted+=("$root$1")
 }
 mount_in /proc -t proc proc
+# The kernel's handlers of other architectures' programs (scripts/qemu-user.sh), for a cross-build.
+! mountpoint -q /proc/sys/fs/binfmt_misc ||
+    mount_in /proc/sys/fs/binfmt_misc -t binfmt_misc binfmt_misc
 mount_in /dev --bind /dev
 mount_in /dev/pts --bind /dev/pts
 mount_in /dev/shm -t tmpfs tmpfs
