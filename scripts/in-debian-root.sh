@@ -7,8 +7,8 @@
 # through qemu-user where this machine's CPU cannot run it (scripts/debian-base.sh sets that up).
 # Run as root. The project is cloned in (its committed state; copied when it has no .git) to
 # /project, with git, as a person who cloned it has. The root is made by scripts/debian-base.sh
-# (from /var/cache/snake-roots/<suite>-base.tar when that is there, else debootstrap). Every mount
-# is undone on every way out; the root is removed only once nothing is mounted in it.
+# (from /var/cache/snake-roots/<suite>[-<arch>]-base.tar when that is there, else debootstrap).
+# Every mount is undone on every way out; the root is removed only once nothing is mounted in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
