@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # Makes a fresh minimal Debian root of the given release in an empty folder, as root:
-#   scripts/debian-base.sh <suite> <folder>
-# from /var/cache/snake-roots/<suite>-base.tar when the machine has it, else with debootstrap
-# from the first Debian mirror in this machine's apt sources (one-line or deb822 form).
+#   scripts/debian-base.sh <suite> <folder> [<architecture>]      e.g. bookworm /tmp/r arm64
+# from /var/cache/snake-roots/<suite>[-<architecture>]-base.tar when the machine has it, else with
+# debootstrap from the first Debian mirror in this machine's apt sources (one-line or deb822
+# form). A root of an architecture this machine cannot run natively runs through qemu-user
+# (scripts/qemu-user.sh).
 set -euo pipefail
 suite=$1 root=$2
-base=/var/cache/snake-roots/$suite-base.tar
+native=$(dpkg --print-architecture)
+arch=${3:-$native}
+
+"$(dirname "$0")/qemu-user.sh" "$arch"
+
+name=$suite
+[[ $arch == "$native" ]] || name=$suite-$arch
+base=/var/cache/snake-roots/$name-base.tar
 mkdir -p "$root"
 if [[ -f "$base" ]]; then
     tar -C "$root" -xf "$base"
@@ -16,9 +25,11 @@ else
     [[ -n "$mirror" ]] || { echo "debian-base: no Debian mirror in apt's sources" >&2; exit 1; }
     command -v debootstrap >/dev/null || { apt-get update -qq &&
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null; }
-    echo "debian-base: debootstrap $suite from $mirror"
-    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
+    echo "debian-base: debootstrap $suite ($arch) from $mirror"
+    start=$SECONDS
+    debootstrap --arch="$arch" --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
         { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
     rm -f "$root.log"
+    echo "debian-base: made in $((SECONDS - start)) s"
 fi
 chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it

@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
 # Runs a command in this project inside a fresh minimal Debian root of the given release, made
 # with debootstrap from the mirror this machine's apt uses, and removes the root after:
-#   scripts/in-debian-root.sh <suite> <command> [args...]      e.g. trixie scripts/dev.sh test
+#   scripts/in-debian-root.sh [--arch <arch>] <suite> <command> [args...]
+#   e.g. trixie scripts/dev.sh test;  --arch arm64 bookworm scripts/deb-build.sh
+# --arch makes a root of another of Debian's architectures (arm64, armhf, s390x, ...), which runs
+# through qemu-user where this machine's CPU cannot run it (scripts/debian-base.sh sets that up).
 # Run as root. The project is cloned in (its committed state; copied when it has no .git) to
 # /project, with git, as a person who cloned it has. The root is made by scripts/debian-base.sh
-# (from /var/cache/snake-roots/<suite>-base.tar when that is there, else debootstrap). Every mount
-# is undone on every way out; the root is removed only once nothing is mounted in it.
+# (from /var/cache/snake-roots/<suite>[-<arch>]-base.tar when that is there, else debootstrap).
+# Every mount is undone on every way out; the root is removed only once nothing is mounted in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+arch=$(dpkg --print-architecture)
+if [[ ${1:-} == --arch ]]; then
+    arch=${2:?}
+    shift 2
+fi
 if [[ $# -lt 2 ]]; then
-    echo "usage: scripts/in-debian-root.sh <suite> <command> [args...]" >&2
+    echo "usage: scripts/in-debian-root.sh [--arch <arch>] <suite> <command> [args...]" >&2
     exit 2
 fi
 suite=$1
 shift
 [[ $(id -u) -eq 0 ]] || { echo "in-debian-root: needs root (debootstrap, mount, chroot)" >&2; exit 2; }
 
-root=$(mktemp -d "${TMPDIR:-/tmp}/debian-$suite.XXXXXX")
+root=$(mktemp -d "${TMPDIR:-/tmp}/debian-$suite-$arch.XXXXXX")
 chmod 755 "$root"  # mktemp's 0700 would lock every user but root out of the whole root
 mounted=()
 cleanup() {
@@ -43,7 +51,7 @@ stop() {
 trap 'stop 130' INT
 trap 'stop 143' TERM
 
-scripts/debian-base.sh "$suite" "$root"
+scripts/debian-base.sh "$suite" "$root" "$arch"
 cp /etc/resolv.conf "$root/etc/"
 
 mount_in() {  # mount_in <mount point in the root> <mount arguments...>
@@ -51,6 +59,9 @@ mount_in() {  # mount_in <mount point in the root> <mount arguments...>
     mounted+=("$root$1")
 }
 mount_in /proc -t proc proc
+# The kernel's handlers of other architectures' programs (scripts/qemu-user.sh), for a cross-build.
+! mountpoint -q /proc/sys/fs/binfmt_misc ||
+    mount_in /proc/sys/fs/binfmt_misc -t binfmt_misc binfmt_misc
 mount_in /dev --bind /dev
 mount_in /dev/pts --bind /dev/pts
 mount_in /dev/shm -t tmpfs tmpfs
