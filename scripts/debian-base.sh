@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes a fresh minimal Debian root of the given release in an empty folder, as root:
 #   scripts/debian-base.sh <suite> <folder> [<architecture>]      e.g. bookworm /tmp/r arm64
-# from /var/cache/snake-roots/<suite>[-<architecture>]-base.tar when the machine has it, else with
-# debootstrap from the first Debian mirror in this machine's apt sources (one-line or deb822
-# form). A root of an architecture this machine cannot run natively runs through qemu-user
-# (scripts/qemu-user.sh).
+# from <cache>/<suite>[-<architecture>]-base.tar when the machine has it, else with debootstrap
+# from the first Debian mirror in this machine's apt sources (one-line or deb822 form). The cache
+# is /var/cache/snake-roots, or SNAKE_ROOTS_CACHE when set: there a root debootstrap made is kept
+# too, for the next one of one run (.ci/run). A root of an architecture this machine cannot run
+# natively runs through qemu-user (scripts/qemu-user.sh).
 set -euo pipefail
 suite=$1 root=$2
 native=$(dpkg --print-architecture)
@@ -14,7 +15,7 @@ arch=${3:-$native}
 
 name=$suite
 [[ $arch == "$native" ]] || name=$suite-$arch
-base=/var/cache/snake-roots/$name-base.tar
+base=${SNAKE_ROOTS_CACHE:-/var/cache/snake-roots}/$name-base.tar
 mkdir -p "$root"
 if [[ -f "$base" ]]; then
     tar -C "$root" -xf "$base"
@@ -31,5 +32,8 @@ else
         { tail -n 20 "$root.log" >&2; rm -f "$root.log"; exit 1; }
     rm -f "$root.log"
     echo "debian-base: made in $((SECONDS - start)) s"
+    if [[ -n ${SNAKE_ROOTS_CACHE:-} ]]; then
+        tar -C "$root" -cf "$base.new" . && mv "$base.new" "$base"
+    fi
 fi
 chmod 755 "$root"  # a tar of a root made in a mktemp folder says 0700 for it
