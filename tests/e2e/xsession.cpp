@@ -28,6 +28,26 @@ std::vector<std::uint32_t> Pixels(XImage* image) {
     return pixels;
 }
 
+// A window's property of `type`, up to `length` items as Xlib hands them (format 32: a long
+// each); none where the window has no such property.
+template <typename Item>
+std::vector<Item> ReadProperty(Display* display, Window window, Atom name, Atom type, long length) {
+    Atom actual = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<Item> items;
+    if (XGetWindowProperty(display, window, name, 0, length, False, type, &actual, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        const auto* first = reinterpret_cast<const Item*>(data);
+        items.assign(first, first + count);
+        XFree(data);
+    }
+    return items;
+}
+
 // A window may go away between finding it and asking about it: that is no reason to stop.
 int IgnoreErrors(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
@@ -54,19 +74,9 @@ Atom XSession::atom(const char* name) {
 }
 
 std::string XSession::Title(WindowId window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display_, window, atom("_NET_WM_NAME"), 0, 256, False,
-                           atom("UTF8_STRING"), &type, &format, &count, &after, &data) == Success &&
-        data != nullptr) {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return title;
+    const auto title =
+        ReadProperty<char>(display_, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 256);
+    return {title.begin(), title.end()};
 }
 
 bool XSession::Size(WindowId window, int& width, int& height) {
@@ -80,22 +90,12 @@ bool XSession::Size(WindowId window, int& width, int& height) {
 }
 
 std::optional<std::array<long, 4>> XSession::FrameExtents(WindowId window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    std::optional<std::array<long, 4>> extents;
-    if (XGetWindowProperty(display_, window, atom("_NET_FRAME_EXTENTS"), 0, 4, False, XA_CARDINAL,
-                           &type, &format, &count, &after, &data) == Success &&
-        data != nullptr) {
-        if (count == 4) {
-            const auto* values = reinterpret_cast<long*>(data);
-            extents = std::array<long, 4>{values[0], values[1], values[2], values[3]};
-        }
-        XFree(data);
+    const auto values =
+        ReadProperty<long>(display_, window, atom("_NET_FRAME_EXTENTS"), XA_CARDINAL, 4);
+    if (values.size() != 4) {
+        return std::nullopt;
     }
-    return extents;
+    return std::array<long, 4>{values[0], values[1], values[2], values[3]};
 }
 
 std::optional<std::pair<double, double>> XSession::FrameCentre(WindowId window) {
@@ -119,23 +119,12 @@ int XSession::TitleBarHeight(WindowId window) {
 }
 
 bool XSession::OffersMaximise(WindowId window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    bool offers = false;
-    if (XGetWindowProperty(display_, window, atom("_NET_WM_ALLOWED_ACTIONS"), 0, 64, False, XA_ATOM,
-                           &type, &format, &count, &after, &data) == Success &&
-        data != nullptr) {
-        const auto* actions = reinterpret_cast<Atom*>(data);
-        for (unsigned long i = 0; i < count; ++i) {
-            offers = offers || actions[i] == atom("_NET_WM_ACTION_MAXIMIZE_HORZ") ||
-                     actions[i] == atom("_NET_WM_ACTION_MAXIMIZE_VERT");
-        }
-        XFree(data);
-    }
-    return offers;
+    const auto actions =
+        ReadProperty<Atom>(display_, window, atom("_NET_WM_ALLOWED_ACTIONS"), XA_ATOM, 64);
+    return std::any_of(actions.begin(), actions.end(), [&](Atom action) {
+        return action == atom("_NET_WM_ACTION_MAXIMIZE_HORZ") ||
+               action == atom("_NET_WM_ACTION_MAXIMIZE_VERT");
+    });
 }
 
 namespace {
@@ -171,19 +160,9 @@ std::vector<Session::WindowId> XSession::OtherWindows() {
             attributes.map_state != IsViewable) {
             continue;
         }
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0;
-        unsigned long after = 0;
-        unsigned char* data = nullptr;
-        bool ours = false;
-        if (XGetWindowProperty(display_, window, atom("_NET_WM_PID"), 0, 1, False, XA_CARDINAL,
-                               &type, &format, &count, &after, &data) == Success &&
-            data != nullptr) {
-            ours =
-                count == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid();
-            XFree(data);
-        }
+        const auto pids =
+            ReadProperty<unsigned long>(display_, window, atom("_NET_WM_PID"), XA_CARDINAL, 1);
+        const bool ours = pids.size() == 1 && static_cast<pid_t>(pids.front()) == pid();
         if (ours && Title(window) == GameTitle()) {
             found.push_back(window);
         }
