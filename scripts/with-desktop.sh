@@ -15,10 +15,12 @@ if [[ -z ${SNAKE_DESKTOP_NS:-} ]]; then
     exec env SNAKE_DESKTOP_NS=1 unshare -m -n --propagation private "$0" "$desktop" "$@"
 fi
 unset SNAKE_DESKTOP_NS
-for dir in /tmp /run/dbus /run/systemd /run/user; do
+# Its own folder of X sockets, not a /tmp of its own: the command (and this script) may live in
+# /tmp. Lock files stay in the common /tmp, where every X server sees which numbers are taken.
+mkdir -p -m 1777 /tmp/.X11-unix
+for dir in /tmp/.X11-unix /run/dbus /run/systemd /run/user; do
     mkdir -p "$dir" && mount -t tmpfs -o mode=1777 tmpfs "$dir"
 done
-mkdir -m 1777 /tmp/.X11-unix
 source "$(dirname "$0")/session-lib.sh"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &

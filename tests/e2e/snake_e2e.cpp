@@ -180,18 +180,25 @@ bool MessageInFront(Session& x) {
 
 // Where the desktop tells where its windows are: the one message's frame centred on the game's.
 void CheckCentred(Session& x, const std::string& when) {
-    const auto others = x.OtherWindows();
-    const auto game = x.FrameCentre(x.main());
-    if (!game) {
+    if (!x.FrameCentre(x.main())) {
         return;
     }
-    const auto message = others.size() == 1 ? x.FrameCentre(others.front()) : std::nullopt;
-    const double dx = message ? message->first - game->first : 1e9;
-    const double dy = message ? message->second - game->second : 1e9;
+    // The desktop frames and places a window a moment after it maps: wait for where it stays.
+    double dx = 1e9;
+    double dy = 1e9;
+    const bool centred = x.WaitFor(
+        [&] {
+            const auto others = x.OtherWindows();
+            const auto game = x.FrameCentre(x.main());
+            const auto message = others.size() == 1 ? x.FrameCentre(others.front()) : std::nullopt;
+            dx = game && message ? message->first - game->first : 1e9;
+            dy = game && message ? message->second - game->second : 1e9;
+            return std::abs(dx) <= 3 && std::abs(dy) <= 3;
+        },
+        3s);
     char offset[64];
     std::snprintf(offset, sizeof offset, "%+.1f, %+.1f", dx, dy);
-    Check(std::abs(dx) <= 3 && std::abs(dy) <= 3,
-          "the message is centred on the game " + when + " (off by " + offset + " px)");
+    Check(centred, "the message is centred on the game " + when + " (off by " + offset + " px)");
 }
 
 // The README's picture of the game on a nested shell's desktop (target desktop-pictures): the
@@ -339,7 +346,14 @@ void Play(Session& x) {
     // A nested shell draws the message a moment after it maps: the field is read once it shows.
     Check(MessageShown(x, 10s) && x.WaitFor([&] { return x.Shoot().Count('?') >= 100; }, 5s),
           "hitting the wall brings up the message over the field, titled \"Velmor's Snake\"");
-    const FieldShot dead = x.Shoot();
+    // A shell may still be fading the message in: the field is read once two looks agree.
+    FieldShot dead = x.Shoot();
+    x.WaitFor(
+        [&] {
+            const FieldShot now = x.Shoot();
+            return std::exchange(dead, now).cells == now.cells;
+        },
+        5s);
     int onRing = 0;
     for (const int cell : dead.Cells('o')) {
         onRing += IsBorderCell(cell) ? 1 : 0;
@@ -347,8 +361,16 @@ void Play(Session& x) {
     Check(onRing == 1, "the head stands on the ring");
     x.Key("Left");
     std::this_thread::sleep_for(500ms);
-    Check(x.Shoot().cells == dead.cells && x.OtherWindows().size() == 1,
-          "nothing moves while the message is shown, and there is one message");
+    const FieldShot later = x.Shoot();
+    const auto messages = x.OtherWindows().size();
+    const auto counts = [](const FieldShot& look) {
+        return std::to_string(look.Count('o')) + " green, " + std::to_string(look.Count('?')) +
+               " unknown";
+    };
+    Check(later.cells == dead.cells && messages == 1,
+          "nothing moves while the message is shown, and there is one message (" +
+              std::to_string(messages) + "; " + counts(dead) + " cells, then " + counts(later) +
+              ")");
     if (desktop != nullptr && x.OtherWindows().size() == 1) {
         const auto message = x.OtherWindows().front();
         Check(desktop->TitleBarHeight(message) > 0 && !desktop->OffersMaximise(message),
