@@ -33,7 +33,7 @@ cleanup() {
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
         umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || failed=1
     done
-    if [[ $failed -eq 0 ]] && ! grep -q " $root/" /proc/mounts; then
+    if [[ $failed -eq 0 ]] && ! grep -q -E " $root[ /]" /proc/mounts; then
         rm -rf "$root"
     else
         echo "in-debian-root: $root still has mounts; left in place" >&2
@@ -58,6 +58,10 @@ mount_in() {  # mount_in <mount point in the root> <mount arguments...>
     mount "${@:2}" "$root$1"
     mounted+=("$root$1")
 }
+# The root a mount point of its own, private: a mount namespace made inside it (with-desktop.sh)
+# can then make its mounts private, and nothing mounted there reaches this machine.
+mount_in / --bind "$root"
+mount --make-private "$root"
 mount_in /proc -t proc proc
 # The kernel's handlers of other architectures' programs (scripts/qemu-user.sh), for a cross-build.
 ! mountpoint -q /proc/sys/fs/binfmt_misc ||

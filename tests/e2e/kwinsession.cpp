@@ -26,7 +26,9 @@ std::vector<std::string> KWinSession::Script(const std::string& body) {
     const char* log = std::getenv("SNAKE_SHELL_LOG");
     const std::string tag = "SNAKE" + std::to_string(getpid()) + "-" + std::to_string(++scripts_);
     const std::string path = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + tag + ".js";
-    std::ofstream(path) << "var cs = workspace.clientList();\n"
+    // KWin 6 renamed clientList() and activeClient to windowList() and activeWindow.
+    std::ofstream(path) << "var cs = workspace.windowList ? workspace.windowList()"
+                        << " : workspace.clientList();\n"
                         << "for (var i = 0; i < cs.length; ++i) { var c = cs[i]; " << body
                         << " }\nprint('" << tag << " END');\n";
     std::vector<std::string> lines;
@@ -169,7 +171,9 @@ void KWinSession::ForWindow(WindowId window, const std::string& statement) {
 }
 
 void KWinSession::Activate(WindowId window) {
-    ForWindow(window, "workspace.activeClient = c;");
+    ForWindow(window,
+              "if ('activeWindow' in workspace) workspace.activeWindow = c;"
+              " else workspace.activeClient = c;");
 }
 
 void KWinSession::Close(WindowId window) {

@@ -2,6 +2,8 @@
 // keys and clicks in, the window's pixels read back from the display (session.h).
 //
 // usage: snake_e2e <game binary> <scenario>
+#include "app/platform.h"  // Qt before Xlib, whose macros break its headers
+
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -602,6 +604,15 @@ int main(int argc, char* argv[]) {
         }
         std::fprintf(stderr, "\n");
         return 2;
+    }
+    // A native window in GNOME Shell is out of this harness's reach: it reads windows from X
+    // and from KWin. The game runs natively there when Qt has an Adwaita decoration.
+    if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "GNOME" &&
+        Env("QT_QPA_PLATFORM") == "" && snake::PreferredPlatform().isEmpty()) {
+        std::printf(
+            "skipped: the game runs natively in GNOME Shell here (Qt's Adwaita decoration),"
+            " where nothing reads its windows\n");
+        return 77;
     }
     std::unique_ptr<Session> session;
     if (std::getenv("SWAYSOCK") != nullptr) {
