@@ -40,10 +40,33 @@ class GameOverBox final : public QMessageBox {
         const QMargins margins = game->frameMargins();
         const QRect around = parentWidget()->frameGeometry();
         const QSize frame = size().grownBy(margins);
-        own->setPosition(around.topLeft() +
-                         QPoint((around.width() - frame.width()) / 2 + margins.left(),
-                                (around.height() - frame.height()) / 2 + margins.top()));
+        place_ = around.topLeft() + QPoint((around.width() - frame.width()) / 2 + margins.left(),
+                                           (around.height() - frame.height()) / 2 + margins.top());
+        corrections_ = 2;
+        connect(own, &QWindow::xChanged, this, &GameOverBox::KeepPlace, Qt::UniqueConnection);
+        connect(own, &QWindow::yChanged, this, &GameOverBox::KeepPlace, Qt::UniqueConnection);
+        own->setPosition(place_);
     }
+
+  private:
+    // Shown afresh, the box is now and then framed by mutter with its frame, not its client
+    // area, where it was asked to go: a title bar too high. Asked again, it goes there. Once
+    // framed where it should be, the place is the player's: a box dragged away stays away.
+    void KeepPlace() {
+        QWindow* const own = windowHandle();
+        if (own == nullptr || !own->isVisible() || corrections_ == 0) {
+            return;
+        }
+        if (own->position() == place_) {
+            corrections_ = own->frameMargins().isNull() ? corrections_ : 0;
+            return;
+        }
+        --corrections_;
+        own->setPosition(place_);
+    }
+
+    QPoint place_;
+    int corrections_ = 0;
 };
 }  // namespace
 
