@@ -20,7 +20,7 @@ export CMAKE_BUILD_PARALLEL_LEVEL=2 CTEST_PARALLEL_LEVEL=2 DEBIAN_FRONTEND=nonin
 step "installing generic tools (no dpkg-dev)"
 apt-get install -y -qq --no-install-recommends make cmake g++ clang qt6-base-dev qt6-tools-dev \
     qt6-l10n-tools libgl-dev gettext appstream desktop-file-utils file fonts-noto-core \
-    fonts-noto-cjk >/tmp/apt-tools.log 2>&1 || { tail -n 20 /tmp/apt-tools.log; exit 1; }
+    fonts-noto-cjk unicode-cldr-core >/tmp/apt-tools.log 2>&1 || { tail -n 20 /tmp/apt-tools.log; exit 1; }
 
 # The package's date, read from debian/changelog's newest entry without Debian's tools.
 package_date=$(date -u -d "$(sed -n 's/^ -- .*>  //p' debian/changelog | head -n 1)" +%F)
