@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 declare -A groups=(
     [build]=""
     [test]="xvfb xauth x11-utils xdotool openbox dbus clang-format sway wtype grim qt6-wayland \
-        qt6-translations-l10n gnome-shell kwin-wayland kwin-style-breeze"
+        qt6-translations-l10n gnome-shell xdg-desktop-portal-gtk kwin-wayland kwin-style-breeze"
     [bench]="libbenchmark-dev xvfb openbox xdotool util-linux"
     [package]="desktop-file-utils appstream dpkg-dev file librsvg2-bin x11-utils lintian \
         devscripts groff-base man-db piuparts autopkgtest reprotest debootstrap faketime \

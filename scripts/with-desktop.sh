@@ -58,9 +58,20 @@ if [[ $desktop == kde ]]; then
         >"$work/shell.log" 2>&1 &
 else
     export XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=wl-gnome
-    # The user's session as it is but for the overview, which hides new windows at start.
-    mkdir -p "$work/data/gnome-shell/modes"
-    echo '{ "parentMode": "user", "hasOverview": false }' >"$work/data/gnome-shell/modes/snake.json"
+    # The user's session as it is but for the overview, which hides new windows at start, and
+    # with an extension (GNOME 45 and later) that lets org.gnome.Shell.Eval tell the windows.
+    ext=$work/data/gnome-shell/extensions/snake-windows@velmor
+    mkdir -p "$work/data/gnome-shell/modes" "$ext" "$XDG_CONFIG_HOME/xdg-desktop-portal"
+    echo '{ "parentMode": "user", "hasOverview": false, "enabledExtensions": ["snake-windows@velmor"] }' \
+        >"$work/data/gnome-shell/modes/snake.json"
+    echo '{ "uuid": "snake-windows@velmor", "name": "Windows for tests", "description": "Eval",
+        "shell-version": ["45", "46", "47", "48"] }' >"$ext/metadata.json"
+    echo "import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
+        export default class extends Extension {
+            enable() { global.context.unsafe_mode = true; } disable() {} }" >"$ext/extension.js"
+    # GNOME's settings portal tells Qt's own title bar GNOME's buttons; the GTK one reads the
+    # same settings (GNOME's own needs a file manager).
+    printf '[preferred]\ndefault=gtk\n' >"$XDG_CONFIG_HOME/xdg-desktop-portal/portals.conf"
     DISPLAY=$SNAKE_HOST_DISPLAY MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 \
         XDG_DATA_DIRS="$work/data:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
         gnome-shell --nested --wayland --wayland-display "$WAYLAND_DISPLAY" --mode=snake \
@@ -83,4 +94,6 @@ xwayland() {  # exports DISPLAY once the shell's XWayland answers
 for _ in 1 2 3; do wait_for xwayland && [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] && break; done
 [[ -n ${DISPLAY:-} && -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] ||
     { echo "with-desktop: the shell did not start" >&2; cat "$work/shell.log" >&2; exit 1; }
+# What the bus starts (a portal) comes to the same display.
+dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY XAUTHORITY XDG_CURRENT_DESKTOP
 "$@"

@@ -58,6 +58,9 @@ class Session {
     virtual std::optional<std::pair<double, double>> FrameCentre(WindowId /*window*/) {
         return std::nullopt;
     }
+    // The compositor alone places a new dialog, whatever the client asks: mutter puts it a
+    // third of the way down its parent, twice as much room below it as above.
+    virtual bool PlacesDialogs() const { return false; }
     // The game's window that keys typed now would reach, or 0.
     virtual WindowId Focused() = 0;
 

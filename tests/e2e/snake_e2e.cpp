@@ -18,8 +18,8 @@
 #include <utility>
 #include <vector>
 
-#include "kwinsession.h"
 #include "playfield/playfield.h"
+#include "shellsession.h"
 #include "swaysession.h"
 #include "xsession.h"
 
@@ -181,9 +181,10 @@ bool MessageInFront(Session& x) {
 }
 
 // Where the desktop tells where its windows are: the one message's frame centred on the game's.
-void CheckCentred(Session& x, const std::string& when) {
+// Where the compositor alone places it, it stays where it was put: pass where that was.
+double CheckCentred(Session& x, const std::string& when, std::optional<double> placed = {}) {
     if (!x.FrameCentre(x.main())) {
-        return;
+        return 0;
     }
     // The desktop frames and places a window a moment after it maps: wait for where it stays.
     double dx = 1e9;
@@ -195,12 +196,17 @@ void CheckCentred(Session& x, const std::string& when) {
             const auto message = others.size() == 1 ? x.FrameCentre(others.front()) : std::nullopt;
             dx = game && message ? message->first - game->first : 1e9;
             dy = game && message ? message->second - game->second : 1e9;
-            return std::abs(dx) <= 3 && std::abs(dy) <= 3;
+            const double row = x.PlacesDialogs() ? placed.value_or(dy) : 0;
+            return std::abs(dx) <= 3 && std::abs(dy - row) <= 3 && std::abs(dy) < 150;
         },
         3s);
     char offset[64];
     std::snprintf(offset, sizeof offset, "%+.1f, %+.1f", dx, dy);
-    Check(centred, "the message is centred on the game " + when + " (off by " + offset + " px)");
+    Check(centred, std::string(x.PlacesDialogs() ? "the message is centred across the game, "
+                                                   "where the compositor put it, "
+                                                 : "the message is centred on the game ") +
+                       when + " (off by " + offset + " px)");
+    return dy;
 }
 
 // The README's picture of the game on a nested shell's desktop (target desktop-pictures): the
@@ -384,7 +390,7 @@ void Play(Session& x) {
         Check(desktop->TitleBarHeight(message) > 0 && !desktop->OffersMaximise(message),
               "the desktop draws the message's title bar and offers no maximising");
     }
-    CheckCentred(x, "as it opens");
+    const double placed = CheckCentred(x, "as it opens");
     if (const char* picture = std::getenv("SNAKE_PICTURE"); picture != nullptr) {
         SavePicture(x, picture);
     }
@@ -393,7 +399,7 @@ void Play(Session& x) {
     std::this_thread::sleep_for(500ms);
     Check(x.WaitFor([&] { return MessageInFront(x); }, 5s),
           "a click on the game leaves the message in front, with the keyboard");
-    CheckCentred(x, "after a click on the game");
+    CheckCentred(x, "after a click on the game", placed);
 
     x.Key("Return");
     Check(IdleShown(x, 15s), "Enter dismisses it: the field is empty again, \"Start!\" is back");
@@ -603,7 +609,8 @@ int main(int argc, char* argv[]) {
             stderr,
             "usage: snake_e2e <game binary> <scenario>\n"
             "plays on sway when SWAYSOCK is set, in a nested KWin (scripts/with-desktop.sh kde)\n"
-            "natively unless QT_QPA_PLATFORM=xcb, else on the X server in DISPLAY\n"
+            "natively unless QT_QPA_PLATFORM=xcb, in a nested GNOME Shell natively where the\n"
+            "game chooses to, else on the X server in DISPLAY\n"
             "scenarios:");
         for (const auto& [name, run] : scenarios) {
             std::fprintf(stderr, " %s", name.c_str());
@@ -611,21 +618,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "\n");
         return 2;
     }
-    // A native window in GNOME Shell is out of this harness's reach: it reads windows from X
-    // and from KWin. The game runs natively there when Qt has an Adwaita decoration.
-    if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "GNOME" &&
-        Env("QT_QPA_PLATFORM") == "" && snake::PreferredPlatform().isEmpty()) {
-        std::printf(
-            "skipped: the game runs natively in GNOME Shell here (Qt's Adwaita decoration),"
-            " where nothing reads its windows\n");
-        return 77;
-    }
     std::unique_ptr<Session> session;
     if (std::getenv("SWAYSOCK") != nullptr) {
         session = std::make_unique<SwaySession>();
     } else if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "KDE" &&
                Env("QT_QPA_PLATFORM") != "xcb") {  // natively in a nested KWin
         session = std::make_unique<KWinSession>();
+    } else if (Env("SNAKE_HOST_DISPLAY") != "" && Env("XDG_CURRENT_DESKTOP") == "GNOME" &&
+               Env("QT_QPA_PLATFORM") == "" && snake::PreferredPlatform().isEmpty()) {
+        // natively in a nested GNOME Shell, by the game's own choice (Qt's Adwaita decoration)
+        session = std::make_unique<GnomeSession>();
     } else if (auto x = std::make_unique<XSession>(); x->display() != nullptr) {
         session = std::move(x);
     } else {
