@@ -53,7 +53,8 @@ check_deb() {  # check_deb DEB
     want "$(field Maintainer)" '^[^<>]+ <[^<>]+@[^<>]+>$' "Maintainer, not 'Name <address>'"
     want "$(field Description)" . Description
     want "$(field Depends)" 'libqt6widgets6.*libc6|libc6.*libqt6widgets6' Depends  # shlibdeps
-    want "$(field Recommends)" '^qt6-translations-l10n$' "Recommends, for Qt's own texts"
+    want "$(field Recommends)" '^qt6-translations-l10n, qt6-wayland$' \
+        "Recommends, for Qt's own texts and native Wayland windows"
     dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
     check_tree "$scratch/root" games usr/share/doc/velmors-snake/{changelog.Debian.gz,copyright} \
         usr/share/lintian/overrides/velmors-snake
