@@ -43,7 +43,7 @@ mkdir -p "$XDG_CONFIG_HOME/glib-2.0/settings"
 printf '[org/gnome/mutter]\ncheck-alive-timeout=uint32 0\n' >"$XDG_CONFIG_HOME/glib-2.0/settings/keyfile"
 
 dbus-daemon --system --fork --nopidfile
-eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>"$work/bus.log" |
     { read -r address; read -r pid; echo "export DBUS_SESSION_BUS_ADDRESS='$address'; pids+=($pid)"; })"
 
 if [[ $desktop == kde ]]; then
