@@ -4,6 +4,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -70,6 +71,19 @@ Session::~Session() {
 std::string GameTitle() {
     const char* title = std::getenv("SNAKE_TITLE");
     return title != nullptr ? title : "Velmor's Snake";
+}
+
+std::string Output(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r"); pipe != nullptr) {
+        char buffer[65536];
+        std::size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            output.append(buffer, read);
+        }
+        pclose(pipe);
+    }
+    return output;
 }
 
 bool Session::Launch(const std::string& binary, std::chrono::milliseconds timeout) {

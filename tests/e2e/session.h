@@ -33,6 +33,9 @@ struct FieldShot {
 // windows are found by it.
 std::string GameTitle();
 
+// What a shell command prints on its standard output.
+std::string Output(const std::string& command);
+
 class Session {
   public:
     using WindowId = unsigned long;  // an X window, or a sway container

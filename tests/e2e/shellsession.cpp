@@ -1,11 +1,9 @@
 #include "shellsession.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <thread>
 
@@ -13,17 +11,6 @@ namespace snake::e2e {
 
 namespace {
 constexpr int kClient = 377;
-
-// What a command prints, or empty when it fails.
-std::string Output(const std::string& command) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::array<char, 4096> buffer{};
-    for (std::size_t n = 0; pipe && (n = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;) {
-        out.append(buffer.data(), n);
-    }
-    return pipe && pclose(pipe.release()) == 0 ? out : std::string();
-}
 
 bool KWinCall(const std::string& arguments) {
     const std::string command =

@@ -12,19 +12,6 @@ namespace snake::e2e {
 namespace {
 constexpr int kClient = 377;
 
-std::string Output(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r"); pipe != nullptr) {
-        char buffer[65536];
-        std::size_t read = 0;
-        while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            output.append(buffer, read);
-        }
-        pclose(pipe);
-    }
-    return output;
-}
-
 void Run(const std::string& command) {
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "sway session: '%s' failed\n", command.c_str());
