@@ -4,6 +4,11 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # Now and then GNOME Shell takes twenty seconds and more over its end, still drawing: what
+    # runs five seconds on is killed.
+    local end=$((SECONDS + 5))
+    while ((SECONDS < end)) && kill -0 "${pids[@]}" 2>/dev/null; do sleep 0.1; done
+    kill -KILL "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
     # What the session bus started on demand (a desktop portal) outlives it for a moment and
     # writes in the session's folders, even mounts one (xdg-document-portal): it ends first.
